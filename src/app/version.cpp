@@ -1,0 +1,5 @@
+#include "app/version.h"
+
+namespace pk {
+std::string ProgramVersionText() { return PKCALC_VERSION_TEXT; }
+}  // namespace pk

@@ -1,0 +1,15 @@
+#pragma once
+// Each pkcalc-cli command lives in its own cmd_*.cpp and registers itself here.
+#include <CLI/CLI.hpp>
+
+namespace pk::cli {
+
+// A command's failure that the user must see: printed to stderr, exit code 2.
+struct UsageError {
+  std::string message;
+};
+
+void AddAnalyzeCommand(CLI::App& app);
+void AddExtremesCommands(CLI::App& app);
+
+}  // namespace pk::cli
