@@ -1,0 +1,54 @@
+#pragma once
+// Everything one running program shares: the records, the lock, the window-control
+// models, the platform, the main window's store connection and the statement log.
+// Modules are free functions over a Program.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/records.h"
+
+namespace pk {
+
+class Platform;
+class UiRegistry;
+class DrawStore;
+class StatementLog;
+
+enum class PassMode : int { Incremental = 0, Full = 1 };
+
+struct Program {
+  Program(Platform& platform, std::string home);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Platform& platform;
+  std::string home;  // data folder: date.dat, UserDestop.ini, log/
+
+  DrawHistory history;
+  StatsState stats;
+  AppState app;
+  PlanState plans;
+  KillFormulaState kills;
+  TrendPlanData trend;
+  Settings settings;
+  AlertDistances distances{7, 6, 5, 4, 4, 3, 2, 2, 4, 3, 2, 0};
+  DrawLock drawLock;
+
+  UiRegistry& ui() { return *ui_; }
+  StatementLog& statements() { return *statements_; }
+  // The main window's connection to the extremes store; null until start-up opened it.
+  std::unique_ptr<DrawStore> store;
+
+  // Called before each step of an analysis pass with the step's module name (tests
+  // and the CLI use it to see which module ran, in what order, with which flags).
+  std::function<void(std::string_view module, PassMode mode)> passObserver;
+
+ private:
+  std::unique_ptr<UiRegistry> ui_;
+  std::unique_ptr<StatementLog> statements_;
+};
+
+}  // namespace pk

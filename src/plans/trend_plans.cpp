@@ -1,0 +1,7 @@
+#include "plans/trend_plans.h"
+
+namespace pk {
+
+void RunTrendPlans(Program&) {}
+
+}  // namespace pk

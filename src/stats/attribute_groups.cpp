@@ -1,0 +1,7 @@
+#include "stats/attribute_groups.h"
+
+namespace pk {
+
+void UpdateAttributeGroups(Program&, PassMode) {}
+
+}  // namespace pk

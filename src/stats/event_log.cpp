@@ -1,0 +1,7 @@
+#include "stats/event_log.h"
+
+namespace pk {
+
+void LogRecommendations(Program&) {}
+
+}  // namespace pk
