@@ -1,0 +1,38 @@
+#pragma once
+// Edit box: its text, appending at the end, and the scroll requests the GUI carries out
+// (scroll to the end, one line down).
+#include <string>
+#include <string_view>
+
+#include "app/ui/control.h"
+
+namespace pk {
+
+class EditModel : public Control {
+ public:
+  EditModel(std::string name, std::string text = {}, std::string placement = {})
+      : Control(std::move(name), ControlKind::Edit, std::move(placement)), text_(std::move(text)) {}
+
+  std::string Text() const { return Read([&] { return text_; }); }
+  void SetText(std::string text) { Write([&] { text_ = std::move(text); }); }
+  // Appends at the end and scrolls there.
+  void Append(std::string_view text) {
+    Write([&] {
+      text_ += text;
+      ++scroll_to_end_requests_;
+    });
+  }
+  void ScrollToEnd() { Write([&] { ++scroll_to_end_requests_; }); }
+  // The line-down scroll message.
+  void LineDown() { Write([&] { ++line_down_count_; }); }
+
+  int ScrollToEndRequests() const { return Read([&] { return scroll_to_end_requests_; }); }
+  int LineDownCount() const { return Read([&] { return line_down_count_; }); }
+
+ private:
+  std::string text_;
+  int scroll_to_end_requests_ = 0;
+  int line_down_count_ = 0;
+};
+
+}  // namespace pk
