@@ -6,9 +6,10 @@
 
 namespace pk {
 
-// Characters that have no GBK form become "?"; invalid UTF-8 bytes likewise.
+// Characters that have no GBK form become "?"; invalid UTF-8 bytes likewise. Never
+// fails; safe to call from any thread.
 std::string Utf8ToGbk(std::string_view utf8);
-// Invalid GBK sequences become U+FFFD.
+// Invalid GBK sequences become U+FFFD (an ASCII byte after a bad lead byte is kept).
 std::string GbkToUtf8(std::string_view gbk);
 
 // Length of the text in GBK bytes (a Chinese character counts 2).

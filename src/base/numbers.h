@@ -6,7 +6,8 @@
 namespace pk {
 
 // The leading decimal number of the text (blanks before it skipped, an optional sign,
-// digits, an optional fraction). Empty or non-numeric text is 0.
+// digits, an optional fraction); whatever follows is ignored, an exponent included
+// ("12abc" is 12, "1e3" is 1). Empty or non-numeric text is 0. Independent of the locale.
 double TextToNumber(std::string_view text);
 
 // The value as decimal text with no decimals and no leading zeros ("-3", "0", "472781").

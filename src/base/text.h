@@ -12,7 +12,7 @@ namespace pk {
 std::string TextBetween(std::string_view text, std::string_view startMarker, std::string_view endMarker);
 
 // Splits at every occurrence of separator, keeping empty parts ("a  b" at " " gives
-// "a", "", "b"). An empty text gives no parts.
+// "a", "", "b"). An empty text gives no parts; an empty separator gives the whole text.
 std::vector<std::string> Split(std::string_view text, std::string_view separator);
 
 std::string Join(const std::vector<std::string>& parts, std::string_view separator);
@@ -31,7 +31,8 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 bool Contains(std::string_view text, std::string_view needle);
 
-// The last UTF-8 character of the text (empty for empty text).
+// The last UTF-8 character of the text (empty for empty text; a broken sequence at the
+// end gives its last byte).
 std::string LastChar(std::string_view text);
 
 // True when the text is one or more ASCII digits and nothing else.

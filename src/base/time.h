@@ -33,7 +33,9 @@ std::string FormatDateTime(std::string_view longChineseText, std::string_view se
 std::string DateTimeText(DateTime t);
 std::string DateText(DateTime t);
 
-// Reads "YYYY-MM-DD HH:MM:SS" (or just the date); nullopt when it is not such a text.
+// Reads "YYYY-MM-DD HH:MM:SS" (or just the date); month, day and time fields may have
+// one or two digits, blanks around the text are ignored. nullopt when it is not such a
+// text or names an impossible date or time.
 std::optional<DateTime> ParseDateTimeText(std::string_view text);
 
 // The program's one server clock: the operator's current time as last read from a web
@@ -51,7 +53,9 @@ class ProgramClock {
 // dateText: the part of a response's headers between "Date:" and "GMT", trimmed
 // ("Sat, 01 Mar 2014 16:00:00"). Sets the server time (plus 8 hours) and returns the
 // server date ("2014-03-02"). A text that is not such a date leaves the clock unchanged
-// and returns "".
+// and returns "": fewer than five blank-separated parts, an unknown month name, a day,
+// a four-digit year or an hh:mm:ss time that is not all digits, or an impossible date
+// or time.
 std::string ParseHttpDate(ProgramClock& clock, std::string_view dateText);
 
 // pageText: the web time page. The value between "window.baidu_time(" and ")" is

@@ -120,6 +120,7 @@ TEST_F(IniFileTest, RefusesNamesAndValuesThatWouldBreakTheFile) {
   EXPECT_FALSE(ini.Write("Date", "Flink", "0\r\nConfigure=0"));
   EXPECT_FALSE(ini.Write("Date", "Fl=ink", "0"));
   EXPECT_FALSE(ini.Write("Da]te", "Flink", "0"));
+  EXPECT_FALSE(ini.Write("Date", "[Flink", "0"));
   EXPECT_FALSE(ini.Write("Date", "", "0"));
   EXPECT_FALSE(ini.Write("", "Flink", "0"));
   EXPECT_EQ(Get(), kFresh);
