@@ -15,6 +15,7 @@ class Platform;
 class UiRegistry;
 class DrawStore;
 class StatementLog;
+class CompanionLibrary;
 
 enum class PassMode : int { Incremental = 0, Full = 1 };
 
@@ -39,8 +40,13 @@ struct Program {
 
   UiRegistry& ui() { return *ui_; }
   StatementLog& statements() { return *statements_; }
+  // The companion library sim/libqelmora.so under the program folder, loaded on its first call.
+  CompanionLibrary& companion() { return *companion_; }
   // The main window's connection to the extremes store; null until start-up opened it.
   std::unique_ptr<DrawStore> store;
+  // The nine-code position extremes as the extremes loading built them for the companion
+  // library: position combination and run extreme of every record, single blanks.
+  std::string companionPositionExtremes;
 
   // Called before each step of an analysis pass with the step's module name (tests
   // and the CLI use it to see which module ran, in what order, with which flags).
@@ -49,6 +55,7 @@ struct Program {
  private:
   std::unique_ptr<UiRegistry> ui_;
   std::unique_ptr<StatementLog> statements_;
+  std::unique_ptr<CompanionLibrary> companion_;
 };
 
 }  // namespace pk

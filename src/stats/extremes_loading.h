@@ -1,0 +1,18 @@
+#pragma once
+// Loading the stored extremes into memory at start-up.
+#include "app/program.h"
+
+namespace pk {
+
+inline constexpr const char* kPositionExtremesTable = "九码位置极限";
+inline constexpr const char* kExtremesUnreadableText = "极限数据库无法读取！";
+
+// The body of the start-up worker. Holds DrawLock throughout: reads the combination
+// tables, the trend tables, the nine-code position extremes (handed to the companion
+// library) and the champion omission extremes from program.store, fills the extreme
+// lists and enables the fetch button. Records that do not fit the in-memory shapes are
+// left out and counted in the status bar; a store that cannot be read leaves every
+// table as it was and says so in the status bar.
+void LoadExtremes(Program& program);
+
+}  // namespace pk
