@@ -3,6 +3,7 @@
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
 #include "base/gbk.h"
+#include "stats/sort_report_list.h"
 
 namespace pk {
 
@@ -74,7 +75,9 @@ void ShowRecommendations(Program& program) {
 void SortRecommendationBox(Program& program, int column) {
   ReportListModel& box = RecommendationBox(program);
   if (box.ItemCount() < 2) return;
-  (void)column;
+  // Codes and remarks sort as text, the three counts as numbers.
+  const int type = (column == 1 || column == 2 || column == 3) ? kSortNumericAlias : kSortText;
+  SortReportList(box, column, true, false, type);
 }
 
 void SetUpRecommendationBox(Program& program) {
