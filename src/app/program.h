@@ -44,9 +44,6 @@ struct Program {
   CompanionLibrary& companion() { return *companion_; }
   // The main window's connection to the extremes store; null until start-up opened it.
   std::unique_ptr<DrawStore> store;
-  // The nine-code position extremes as the extremes loading built them for the companion
-  // library: position combination and run extreme of every record, single blanks.
-  std::string companionPositionExtremes;
 
   // Called before each step of an analysis pass with the step's module name (tests
   // and the CLI use it to see which module ran, in what order, with which flags).

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/companion_library.h"
 #include "app/draw_history.h"
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
@@ -26,8 +27,6 @@ namespace {
 constexpr size_t kTrendPatternRows = 60;
 constexpr size_t kChampionOmissionRows = 10;
 constexpr size_t kTrendFirstCandidateColumn = 2;  // after the row number and the pattern key
-constexpr const char* kPositionKeyColumn = "位置组合";
-constexpr const char* kRunExtremeColumn = "连开极限";
 
 // What did not fit the in-memory shapes.
 struct Surplus {
@@ -86,22 +85,6 @@ void LoadTrendTables(Program& program, RecordSet& records, Surplus& surplus) {
   }
 }
 
-// "147 6 258 9": position combination and run extreme of every record, single blanks.
-std::string PositionExtremesText(RecordSet& records) {
-  const TableSnapshot stored = ReadExtremeTable(records, kPositionExtremesTable);
-  std::string text;
-  for (size_t r = 0; r < stored.RowCount(); ++r) {
-    text += stored.Text(r, kPositionKeyColumn);
-    text += ' ';
-    text += stored.Text(r, kRunExtremeColumn);
-    text += ' ';
-  }
-  // Only the blanks at the ends go, as the library expects; inner blanks stay as built.
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 void LoadChampionOmissionExtremes(Program& program, RecordSet& records, Surplus& surplus) {
   const TableSnapshot stored = ReadExtremeTable(records, kChampionOmissionTable);
   auto& table = program.stats.ChampionOmissionTable;
@@ -121,6 +104,18 @@ std::string SurplusText(const Surplus& surplus) {
 
 }  // namespace
 
+std::string PositionExtremesText(const TableSnapshot& stored) {
+  std::string text;
+  for (size_t r = 0; r < stored.RowCount(); ++r) {
+    text += stored.Text(r, kPositionKeyColumn);
+    text += ' ';
+    text += stored.Text(r, kRunExtremeColumn);
+    text += ' ';
+  }
+  // Only the ends are trimmed; inner blanks stay as built, empty fields included.
+  return Trim(text);
+}
+
 void LoadExtremes(Program& program) {
   std::lock_guard lock(program.drawLock);
   UiWindow& main = program.ui().Window(kMainWindow);
@@ -131,7 +126,7 @@ void LoadExtremes(Program& program) {
     Surplus surplus;
     LoadCombinationTables(program, records, surplus);
     LoadTrendTables(program, records, surplus);
-    program.companionPositionExtremes = PositionExtremesText(records);
+    program.companion().GetJXdate(PositionExtremesText(ReadExtremeTable(records, kPositionExtremesTable)));
     LoadChampionOmissionExtremes(program, records, surplus);
     if (surplus.records > 0 || surplus.columns > 0) status.SetPartText(0, SurplusText(surplus));
   } else {

@@ -1,11 +1,21 @@
 #pragma once
 // Loading the stored extremes into memory at start-up.
+#include <string>
+
 #include "app/program.h"
+#include "store/table_snapshot.h"
 
 namespace pk {
 
 inline constexpr const char* kPositionExtremesTable = "九码位置极限";
+inline constexpr const char* kPositionKeyColumn = "位置组合";
+inline constexpr const char* kRunExtremeColumn = "连开极限";
 inline constexpr const char* kExtremesUnreadableText = "极限数据库无法读取！";
+
+// What the companion library's position-extremes table is built from: the position
+// combination and run extreme of every record, joined by single blanks, no blank at
+// either end ("147 6 258 9").
+std::string PositionExtremesText(const TableSnapshot& stored);
 
 // The body of the start-up worker. Holds DrawLock throughout: reads the combination
 // tables, the trend tables, the nine-code position extremes (handed to the companion
