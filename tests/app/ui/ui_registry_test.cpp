@@ -65,7 +65,9 @@ TEST_F(UiRegistryTest, ListenerHearsWindowAndControlAfterEachChange) {
   registry.SetChangeListener([&](const std::string& window, const std::string& control) {
     // Called outside the model's lock: reading the model here must not deadlock,
     // and it must already see the change.
-    if (control == "高级表格_热码") EXPECT_EQ(grid.CellText(1, 1), "热");
+    if (control == "高级表格_热码") {
+      EXPECT_EQ(grid.CellText(1, 1), "热");
+    }
     changes.emplace_back(window, control);
   });
 
