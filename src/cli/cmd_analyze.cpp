@@ -1,5 +1,66 @@
+// pkcalc-cli analyze: loads draws from a file as a day fetch and the live feed would,
+// runs the analysis passes and dumps the state of every window control.
+#include <filesystem>
+
+#include "acquire/draw_intake.h"
+#include "app/analysis_pass.h"
+#include "app/recording_platform.h"
 #include "cli/commands.h"
+#include "cli/draw_file.h"
+#include "cli/program_dump.h"
 
 namespace pk::cli {
-void AddAnalyzeCommand(CLI::App&) {}
+
+namespace {
+
+struct AnalyzeOptions {
+  std::string home = ".";
+  std::string draws;
+  int then = 0;
+  std::string dump = "-";
+};
+
+// The day answer layout: ten numbers, an empty field, the period, an empty field.
+std::string DayAnswer(const std::vector<DrawFileLine>& lines, size_t count) {
+  std::string answer;
+  for (size_t i = 0; i < count; ++i) {
+    for (const std::string& number : lines[i].numbers) answer += number + " ";
+    answer += " " + lines[i].period + "  ";
+  }
+  return answer;
+}
+
+void RunAnalyze(const AnalyzeOptions& options) {
+  const std::vector<DrawFileLine> lines = ReadDrawFile(options.draws);
+  if (options.then < 0 || static_cast<size_t>(options.then) > lines.size()) {
+    throw UsageError{"--then must be between 0 and the number of draws in " + options.draws};
+  }
+  std::filesystem::create_directories(options.home);
+
+  RecordingPlatform platform;
+  Program program(platform, options.home);
+  const size_t dayCount = lines.size() - options.then;
+  {
+    std::lock_guard lock(program.drawLock);
+    if (dayCount > 0 && LoadDayAnswer(program, DayAnswer(lines, dayCount))) RunFull(program);
+    for (size_t i = dayCount; i < lines.size(); ++i) {
+      AppendFeedDraw(program, lines[i].numbers, lines[i].period);
+      RunIncremental(program);
+    }
+  }
+  WriteDump(program, options.dump);
+}
+
+}  // namespace
+
+void AddAnalyzeCommand(CLI::App& app) {
+  auto options = std::make_shared<AnalyzeOptions>();
+  CLI::App* command = app.add_subcommand("analyze", "Load draws as a day fetch plus live draws, run the passes, dump");
+  command->add_option("--home", options->home, "data folder (date.dat, UserDestop.ini, log/)");
+  command->add_option("--draws", options->draws, "one draw per line: period and ten two-digit numbers")->required();
+  command->add_option("--then", options->then, "the last N draws arrive one at a time through the live feed");
+  command->add_option("--dump", options->dump, "where to write the JSON dump (- for standard output)");
+  command->callback([options] { RunAnalyze(*options); });
+}
+
 }  // namespace pk::cli
