@@ -1,7 +1,11 @@
 #include "app/program.h"
 
+#include "app/companion_library.h"
+#include "app/platform.h"
+#include "app/program_folder.h"
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
+#include "plans/bet_plan.h"
 #include "store/draw_store.h"
 #include "store/statement_log.h"
 
@@ -11,8 +15,11 @@ Program::Program(Platform& platform_, std::string home_)
     : platform(platform_),
       home(std::move(home_)),
       ui_(std::make_unique<UiRegistry>()),
-      statements_(std::make_unique<StatementLog>()) {
+      statements_(std::make_unique<StatementLog>()),
+      companion_(std::make_unique<CompanionLibrary>(
+          ProgramFolder(), [this](const std::string& message) { platform.ShowMessage(message, "提示", MessageButtons::Ok); })) {
   CreateMainWindow(*ui_);
+  ConnectBetPlan(*this);
 }
 
 Program::~Program() = default;
