@@ -6,6 +6,9 @@
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
 #include "plans/bet_plan.h"
+#include "settings/settings_window.h"
+#include "stats/log_window.h"
+#include "stats/recommendations.h"
 #include "store/draw_store.h"
 #include "store/statement_log.h"
 
@@ -20,6 +23,9 @@ Program::Program(Platform& platform_, std::string home_)
           ProgramFolder(), [this](const std::string& message) { platform.ShowMessage(message, "提示", MessageButtons::Ok); })) {
   CreateMainWindow(*ui_);
   ConnectBetPlan(*this);
+  SetUpRecommendationBox(*this);
+  SetUpLogWindow(*this);
+  SetUpSettingsWindow(*this);  // loads UserDestop.ini from the home folder, if there is one
 }
 
 Program::~Program() = default;
