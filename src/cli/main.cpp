@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   pk::cli::AddAnalyzeCommand(app);
   pk::cli::AddExtremesCommands(app);
+  pk::cli::AddSkyCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
