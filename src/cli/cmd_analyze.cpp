@@ -8,6 +8,10 @@
 #include "cli/commands.h"
 #include "cli/draw_file.h"
 #include "cli/program_dump.h"
+#include "settings/settings_file.h"
+#include "stats/extremes_loading.h"
+#include "store/draw_store.h"
+#include "store/store_files.h"
 
 namespace pk::cli {
 
@@ -18,6 +22,7 @@ struct AnalyzeOptions {
   std::string draws;
   int then = 0;
   std::string dump = "-";
+  std::string settings;
 };
 
 // The day answer layout: ten numbers, an empty field, the period, an empty field.
@@ -36,9 +41,22 @@ void RunAnalyze(const AnalyzeOptions& options) {
     throw UsageError{"--then must be between 0 and the number of draws in " + options.draws};
   }
   std::filesystem::create_directories(options.home);
+  // Another settings file: it becomes the data folder's before the program loads it.
+  if (!options.settings.empty()) {
+    const std::filesystem::path target = std::filesystem::path(options.home) / kSettingsFileName;
+    if (!std::filesystem::is_regular_file(options.settings)) throw UsageError{"no settings file " + options.settings};
+    if (!std::filesystem::exists(target) || !std::filesystem::equivalent(options.settings, target))
+      std::filesystem::copy_file(options.settings, target, std::filesystem::copy_options::overwrite_existing);
+  }
 
   RecordingPlatform platform;
   Program program(platform, options.home);
+  // A data folder with an extremes store is loaded as start-up loads it, so that the
+  // passes compare with the stored extremes and write the passed ones back.
+  if (std::filesystem::exists(DataFilePath(options.home, kExtremesFileName))) {
+    program.store = DrawStore::OpenExtremes(options.home, &program.statements());
+    LoadExtremes(program);
+  }
   const size_t dayCount = lines.size() - options.then;
   {
     std::lock_guard lock(program.drawLock);
@@ -59,6 +77,7 @@ void AddAnalyzeCommand(CLI::App& app) {
   command->add_option("--home", options->home, "data folder (date.dat, UserDestop.ini, log/)");
   command->add_option("--draws", options->draws, "one draw per line: period and ten two-digit numbers")->required();
   command->add_option("--then", options->then, "the last N draws arrive one at a time through the live feed");
+  command->add_option("--settings", options->settings, "a UserDestop.ini to use (copied into the data folder)");
   command->add_option("--dump", options->dump, "where to write the JSON dump (- for standard output)");
   command->callback([options] { RunAnalyze(*options); });
 }
