@@ -12,5 +12,6 @@ struct UsageError {
 void AddAnalyzeCommand(CLI::App& app);
 void AddExtremesCommands(CLI::App& app);
 void AddSkyCommand(CLI::App& app);
+void AddBetPlanCommand(CLI::App& app);
 
 }  // namespace pk::cli

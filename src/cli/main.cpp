@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   pk::cli::AddAnalyzeCommand(app);
   pk::cli::AddExtremesCommands(app);
   pk::cli::AddSkyCommand(app);
+  pk::cli::AddBetPlanCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

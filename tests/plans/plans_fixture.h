@@ -2,7 +2,10 @@
 // A program with draws built from champion numbers, for the plan tests.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,9 +31,23 @@ inline std::array<std::string, 10> Order(std::vector<int> leading) {
   return numbers;
 }
 
+// A data folder of its own for one test, removed afterwards.
+struct TemporaryHome {
+  std::string path;
+  TemporaryHome() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pkcalc-plans-XXXXXX").string();
+    path = mkdtemp(pattern.data()) ? pattern : ".";
+  }
+  ~TemporaryHome() {
+    std::error_code ignored;
+    if (path != ".") std::filesystem::remove_all(path, ignored);
+  }
+};
+
 struct PlansTest : testing::Test {
+  TemporaryHome home;
   RecordingPlatform platform;
-  Program program{platform, "."};
+  Program program{platform, home.path};
 
   UiWindow& Main() { return program.ui().Window("MainWindow"); }
   GridModel& Grid(const std::string& name) { return Main().Get<GridModel>(name); }
