@@ -1,0 +1,107 @@
+#include "gui/chart_adapter.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "gui/qt_text.h"
+
+namespace pk {
+
+namespace {
+
+// A value axis from 0 (or the lowest value) to a little above the highest.
+QValueAxis* ValueAxis(const std::vector<ChartPoint>& points) {
+  double low = 0;
+  double high = 1;
+  for (const ChartPoint& point : points) {
+    low = std::min(low, point.value);
+    high = std::max(high, point.value);
+  }
+  auto* axis = new QValueAxis;
+  axis->setRange(std::floor(low), std::ceil(high * 1.1));
+  axis->setLabelFormat(QStringLiteral("%d"));
+  axis->applyNiceNumbers();
+  return axis;
+}
+
+QStringList Captions(const std::vector<ChartPoint>& points) {
+  QStringList captions;
+  for (size_t i = 0; i < points.size(); ++i)
+    captions << (points[i].caption.empty() ? QString::number(i + 1) : ToQString(points[i].caption));
+  return captions;
+}
+
+}  // namespace
+
+ChartAdapter::ChartAdapter(ChartModel& chart) : ControlAdapter(chart), model_(chart) {
+  auto* qchart = new QChart;
+  qchart->legend()->hide();
+  qchart->setAnimationOptions(QChart::NoAnimation);
+  qchart->setMargins(QMargins(4, 4, 4, 4));
+  view_ = new QChartView(qchart);
+  view_->setObjectName(ToQString(chart.Name()));
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setMinimumSize(240, 180);
+  SetWidget(view_);
+}
+
+void ChartAdapter::Update() {
+  QChart* chart = view_->chart();
+  const QString title = ToQString(model_.Title());
+  if (chart->title() != title) chart->setTitle(title);
+  std::vector<ChartPoint> points = model_.Points();
+  if (drawn_ && points == shown_points_) return;
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
+  }
+  if (model_.Kind() == ControlKind::BarChart)
+    ShowBars(points);
+  else
+    ShowCurve(points);
+  shown_points_ = std::move(points);
+  drawn_ = true;
+}
+
+void ChartAdapter::ShowBars(const std::vector<ChartPoint>& points) {
+  QChart* chart = view_->chart();
+  auto* set = new QBarSet(ToQString(model_.Title()));
+  for (const ChartPoint& point : points) *set << point.value;
+  set->setColor(QColor(70, 120, 200));
+  auto* series = new QBarSeries;
+  series->append(set);
+  series->setLabelsVisible(true);
+  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  chart->addSeries(series);
+  auto* categories = new QBarCategoryAxis;
+  categories->append(Captions(points));
+  chart->addAxis(categories, Qt::AlignBottom);
+  series->attachAxis(categories);
+  QValueAxis* values = ValueAxis(points);
+  chart->addAxis(values, Qt::AlignLeft);
+  series->attachAxis(values);
+}
+
+void ChartAdapter::ShowCurve(const std::vector<ChartPoint>& points) {
+  QChart* chart = view_->chart();
+  auto* series = new QLineSeries;
+  for (size_t i = 0; i < points.size(); ++i) series->append(static_cast<double>(i), points[i].value);
+  series->setPointsVisible(true);
+  chart->addSeries(series);
+  auto* categories = new QBarCategoryAxis;
+  categories->append(Captions(points));
+  chart->addAxis(categories, Qt::AlignBottom);
+  series->attachAxis(categories);
+  QValueAxis* values = ValueAxis(points);
+  chart->addAxis(values, Qt::AlignLeft);
+  series->attachAxis(values);
+}
+
+}  // namespace pk

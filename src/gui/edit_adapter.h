@@ -1,0 +1,35 @@
+#pragma once
+// Edit box: a one-line QLineEdit for inputs, or a read-only QPlainTextEdit for a box of
+// lines such as the results box. The user's typing goes to the model; appended text and
+// the scroll requests (to the end, one line down) are carried out on the widget.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <string>
+
+#include "app/ui/edit_model.h"
+#include "gui/control_adapter.h"
+
+namespace pk {
+
+class EditAdapter : public ControlAdapter {
+ public:
+  EditAdapter(EditModel& edit, bool multiline);
+
+  QLineEdit* lineEdit() const { return line_; }
+  QPlainTextEdit* textBox() const { return box_; }
+
+ protected:
+  void Update() override;
+
+ private:
+  void UpdateBox();
+
+  EditModel& model_;
+  QLineEdit* line_ = nullptr;
+  QPlainTextEdit* box_ = nullptr;
+  std::string shown_text_;
+  int seen_scroll_to_end_ = 0;
+  int seen_line_down_ = 0;
+};
+
+}  // namespace pk

@@ -1,0 +1,24 @@
+#pragma once
+// Rich edit box: a read-only text view of the model's text.
+#include <QTextEdit>
+#include <string>
+
+#include "app/ui/rich_edit_model.h"
+#include "gui/control_adapter.h"
+
+namespace pk {
+
+class RichEditAdapter : public ControlAdapter {
+ public:
+  explicit RichEditAdapter(RichEditModel& edit);
+
+ protected:
+  void Update() override;
+
+ private:
+  RichEditModel& model_;
+  QTextEdit* edit_;
+  std::string shown_text_;
+};
+
+}  // namespace pk
