@@ -1,7 +1,9 @@
 #include "plans/trend_plans.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "base/numbers.h"
@@ -67,6 +69,44 @@ struct Best {
   double stored = 0, distance = 0;
 };
 
+// The window's 60 draws as bits, bit t for window row t (bit 59 the newest draw).
+using WindowBits = uint64_t;
+
+// One walk: pattern j started at phase k, i.e. at window row k - 1 with position 1.
+struct Walk {
+  WindowBits rows = 0;        // the rows it covers
+  WindowBits expectsIn = 0;   // rows where the pattern expects the champion inside (1)
+  WindowBits expectsOut = 0;  // rows where it expects it outside (2)
+  int next = 0;               // 0-based pattern position of the coming draw
+};
+
+std::array<std::array<Walk, kPeriod>, kPatterns> PlanWalks(const TrendPlanData& trend) {
+  std::array<std::array<Walk, kPeriod>, kPatterns> walks{};
+  for (int j = 0; j < kPatterns; ++j) {
+    for (int k = 1; k <= kPeriod; ++k) {
+      Walk& walk = walks[j][k - 1];
+      int l = 0;
+      for (int t = k - 1; t < kWindow; ++t) {
+        const WindowBits bit = WindowBits{1} << t;
+        walk.rows |= bit;
+        if (trend.PatternDigits[j][l] == 1) walk.expectsIn |= bit;
+        if (trend.PatternDigits[j][l] == 2) walk.expectsOut |= bit;
+        if (++l == kPeriod) l = 0;
+      }
+      walk.next = l;
+    }
+  }
+  return walks;
+}
+
+// The run of rows that follow the walk's pattern and end with the newest draw: the
+// counter a walk row by row would hold at its end.
+int RunAtEnd(const Walk& walk, WindowBits inside, WindowBits outside) {
+  const WindowBits broken = walk.rows & ~((inside & walk.expectsIn) | (outside & walk.expectsOut));
+  if (broken == 0) return std::popcount(walk.rows);
+  return kWindow - 1 - (63 - std::countl_zero(broken));
+}
+
 }  // namespace
 
 void RunTrendPlans(Program& program) {
@@ -74,6 +114,7 @@ void RunTrendPlans(Program& program) {
   const int drawCount = static_cast<int>(program.history.size());
   if (drawCount < kWindow || !TrendTablesLoaded(trend, drawCount)) return;
   FillPatternDigits(trend);
+  const auto walks = PlanWalks(trend);
 
   // Stored records as numbers, [family][pattern][candidate].
   std::array<std::vector<double>, 3> stored;
@@ -88,35 +129,31 @@ void RunTrendPlans(Program& program) {
 
   for (int c = 0; c < kMaxCandidates; ++c) {
     std::array<bool, 3> active{};
-    std::array<std::array<uint8_t, kWindow>, 3> hits{};
+    std::array<WindowBits, 3> inside{}, outside{};
     for (int f = 0; f < 3; ++f) {
       active[f] = c < kTrendCandidates[f];
       if (!active[f]) continue;
-      for (int t = 0; t < kWindow; ++t) hits[f][t] = static_cast<uint8_t>(trend.HitTables[f].Hit(firstRow + t, c));
+      for (int t = 0; t < kWindow; ++t) {
+        const int hit = trend.HitTables[f].Hit(firstRow + t, c);
+        if (hit == 1) inside[f] |= WindowBits{1} << t;
+        if (hit == 2) outside[f] |= WindowBits{1} << t;
+      }
     }
     std::array<Best, 3> best{};
 
     for (int j = 0; j < kPatterns; ++j) {
-      const auto& digits = trend.PatternDigits[j];
       for (int k = 1; k <= kPeriod; ++k) {
-        // Row DrawCount - 60 + k takes pattern position 1 and the walk runs to the newest draw.
-        std::array<int, 3> run{};
-        int l = 0;
-        for (int t = k - 1; t < kWindow; ++t) {
-          const int expected = digits[l];
-          for (int f = 0; f < 3; ++f) run[f] = hits[f][t] == expected ? run[f] + 1 : 0;
-          if (++l == kPeriod) l = 0;
-        }
-        // l is now the position after the newest draw's: the value the coming draw should take.
+        const Walk& walk = walks[j][k - 1];
         for (const FamilyInfo& info : kFamilies) {
           const int f = info.family;
           if (!active[f]) continue;
+          const int run = RunAtEnd(walk, inside[f], outside[f]);
           const double record = stored[f][j * kTrendCandidates[f] + c];
-          const double distance = std::trunc(record - run[f]);
+          const double distance = std::trunc(record - run);
           if (distance > program.distances[info.distanceIndex]) continue;
           Best& candidateBest = best[f];
           if (!candidateBest.filled || candidateBest.distance - distance > 1e-7) {
-            candidateBest = {true, j, l, run[f], record, distance};
+            candidateBest = {true, j, walk.next, run, record, distance};
           }
         }
       }

@@ -2,7 +2,12 @@
 
 #include <gmock/gmock.h>
 
+#include <cmath>
+#include <random>
+
 #include "plans_fixture.h"
+#include "base/numbers.h"
+#include "plans/code_text.h"
 #include "store/draw_store.h"
 #include "store/statement_log.h"
 #include "stats/recommendations.h"
@@ -29,7 +34,52 @@ std::vector<std::string> Combinations(int k, size_t count) {
   return out;
 }
 
-constexpr double kFar = 1000;  // a stored record no run comes near
+
+// The trend plans as the rules read: every candidate, pattern and phase walked draw by
+// draw, the closest record kept per family; the recommendations in the order issued.
+std::vector<RecommendationRowTexts> LiteralTrendPlans(const Program& program) {
+  const TrendPlanData& trend = program.trend;
+  const int drawCount = static_cast<int>(program.history.size());
+  int digits[60][10] = {};
+  for (int j = 0; j < 60; ++j) {
+    for (int l = 1; l <= 9; ++l) digits[j][l] = static_cast<int>(TextToNumber(trend.Patterns[j].substr(l - 1, 1)));
+  }
+  const struct {
+    TrendFamily family;
+    const char* remark;
+    int distance;
+  } families[] = {{kFiveCodes, "五码走势[", 8}, {kSevenCodes, "七码走势[", 10}, {kSixCodes, "六码走势[", 9}};
+  std::vector<RecommendationRowTexts> issued;
+  for (int c = 0; c < 210; ++c) {
+    for (const auto& family : families) {
+      const int f = family.family;
+      if (c >= kTrendCandidates[f]) continue;
+      bool filled = false;
+      RecommendationRowTexts best;
+      double bestDistance = 0;
+      for (int j = 0; j < 60; ++j) {
+        for (int k = 1; k <= 9; ++k) {
+          int run = 0, l = 1;
+          for (int row = drawCount - 60 + k; row <= drawCount; ++row) {
+            run = trend.HitTables[f].Hit(row - 1, c) == digits[j][l] ? run + 1 : 0;
+            l = l == 9 ? 1 : l + 1;
+          }
+          const double record = TextToNumber(trend.ExtremeTables[f][j][c]);
+          const double d = std::trunc(record - run);
+          if (d > program.distances[family.distance]) continue;
+          if (filled && !(bestDistance - d > 1e-7)) continue;
+          const std::string& candidate = trend.Candidates[f][c];
+          filled = true;
+          bestDistance = d;
+          best = {"买：" + (digits[j][l] == 1 ? Complement(candidate) : candidate), NumberToText(record),
+                  NumberToText(run), NumberToText(d), family.remark + NumberToText(d + 1) + "]期计划"};
+        }
+      }
+      if (filled) issued.push_back(best);
+    }
+  }
+  return issued;
+}
 
 struct TrendPlansTest : PlansTest {
   // Loads the trend tables: the candidates, 60 patterns ("222222222" unless given) and
@@ -149,6 +199,48 @@ TEST_F(TrendPlansTest, NothingWithoutSixtyDrawsOrLoadedTables) {
     c.spoil(program.trend);
     Run();
     EXPECT_TRUE(Recommendations().empty()) << c.what;
+  }
+}
+
+TEST_F(TrendPlansTest, AgreesWithTheLiteralWalkOnRandomHistories) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 4; ++round) {
+    TemporaryHome roundHome;
+    Program fresh(platform, roundHome.path);
+    std::vector<std::string> fields;
+    const int draws = 60 + static_cast<int>(random() % 40);
+    for (int i = 0; i < draws; ++i) {
+      // Champions drawn from few cars, so that runs grow long enough to meet records.
+      const int champion = 1 + static_cast<int>(random() % (round + 2));
+      const auto order = Order({champion});
+      fields.insert(fields.end(), order.begin(), order.end());
+      fields.insert(fields.end(), {"", std::to_string(3000 + i), ""});
+    }
+    LoadDay(fresh, fields);
+    SetTrendCandidates(fresh, kFiveCodes, Combinations(5, 120));
+    SetTrendCandidates(fresh, kSixCodes, Combinations(6, 210));
+    SetTrendCandidates(fresh, kSevenCodes, Combinations(7, 120));
+    const std::string digitsOf = "1112223";  // now and then a digit no hit value takes
+    for (int j = 0; j < 60; ++j) {
+      std::string pattern;
+      for (int l = 0; l < 9; ++l) pattern += digitsOf[random() % digitsOf.size()];
+      fresh.trend.Patterns.push_back(pattern);
+    }
+    for (int f = 0; f < 3; ++f) {
+      fresh.trend.ExtremeTables[f].assign(60, std::vector<std::string>(kTrendCandidates[f]));
+      for (auto& row : fresh.trend.ExtremeTables[f]) {
+        for (auto& cell : row) cell = random() % 20 == 0 ? "" : std::to_string(random() % 40);
+      }
+    }
+    for (int d = 8; d <= 10; ++d) fresh.distances[d] = static_cast<int32_t>(random() % 5);
+
+    const auto expected = LiteralTrendPlans(fresh);
+    ResetRecommendations(fresh);
+    RunTrendPlans(fresh);
+    auto actual = fresh.stats.Recommendations;
+    if (actual.front()[0].empty()) actual.erase(actual.begin());
+    ASSERT_GT(expected.size(), 10u) << round;
+    EXPECT_EQ(actual, expected) << round;
   }
 }
 
