@@ -45,7 +45,7 @@ class TempFolder {
 // Writes date.dat into home, encrypted with its password, from an SQL script.
 inline void WriteExtremesStore(const std::string& home, const std::string& script) {
   auto db = CipherDatabase::CreateNew(DataFilePath(home, kExtremesFileName), kExtremesPassword);
-  ASSERT_TRUE(db && db->ExecuteScript(script));
+  ASSERT_TRUE(db && db->ExecuteScript("BEGIN;" + script + "COMMIT;"));  // one transaction: one sync
 }
 
 // A finishing order with the given numbers first and the remaining numbers after them,
