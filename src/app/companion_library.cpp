@@ -25,6 +25,18 @@ using PairsFunction = void (*)(const char*);
 // pointer is empty text.
 std::string CopyAnswer(const char* gbk) { return gbk ? GbkToUtf8(gbk) : std::string(); }
 
+// The two exports beyond the eight are optional: a library without them is used as it is.
+void HandOverSourceFile(void* handle, const std::filesystem::path& iniPath) {
+  if (!handle || iniPath.empty()) return;
+  using SourceFileFunction = void (*)(const char*);
+  if (auto set = reinterpret_cast<SourceFileFunction>(dlsym(handle, "SetSourceFile"))) set(iniPath.c_str());
+}
+
+std::string TakeLibraryMessage(void* handle) {
+  auto take = handle ? reinterpret_cast<TextFunction>(dlsym(handle, "TakeMessage")) : nullptr;
+  return take ? CopyAnswer(take()) : std::string();
+}
+
 }  // namespace
 
 CompanionLibrary::CompanionLibrary(std::filesystem::path programFolder, UnavailableCallback onUnavailable)
@@ -43,6 +55,7 @@ void* CompanionLibrary::Bind(Export which, std::string& message) {
       message = "组件 " + libraryPath_.string() + " 无法加载" + (reason ? std::string("：") + reason : std::string());
       return nullptr;
     }
+    HandOverSourceFile(handle_, sourceFile_);
   }
   if (!handle_) return nullptr;
   if (!bindTried_[which]) {
@@ -86,7 +99,22 @@ void CompanionLibrary::GetJXdate(const std::string& pairs) {
   Report(message);
 }
 
-std::string CompanionLibrary::GetOldDate1() { return CallForText<TextFunction>(kGetOldDate1); }
+std::string CompanionLibrary::GetOldDate1() {
+  std::string answer = CallForText<TextFunction>(kGetOldDate1);
+  std::string message;
+  {
+    std::lock_guard lock(mutex_);
+    message = TakeLibraryMessage(handle_);
+  }
+  Report(message);
+  return answer;
+}
+
+void CompanionLibrary::SetSourceFile(std::filesystem::path iniPath) {
+  std::lock_guard lock(mutex_);
+  sourceFile_ = std::move(iniPath);
+  HandOverSourceFile(handle_, sourceFile_);
+}
 
 std::string CompanionLibrary::GetOldDate2() { return CallForText<TextFunction>(kGetOldDate2); }
 

@@ -4,8 +4,10 @@
 // call, texts go in and come out as UTF-8 (the library speaks GBK) and every answer is
 // copied at once, before the library replaces it. When the library or an export cannot
 // be had, the call answers empty text and the unavailable callback hears of it once,
-// with a message naming what is missing. Calls are serialised: the library's state is
-// not guarded.
+// with a message naming what is missing; it also hears the message a library call raises
+// itself (the draw page's "获取失败，请重新获取！"). Right after loading, the library is
+// told the settings file whose [Sources] name its web sources. Calls are serialised: the
+// library's state is not guarded.
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -38,6 +40,11 @@ class CompanionLibrary {
 
   const std::filesystem::path& LibraryPath() const { return libraryPath_; }
 
+  // The settings file (<home>/UserDestop.ini) handed to the library's SetSourceFile right
+  // after it is loaded, or at once when it already is. Without it the library reads its
+  // default addresses.
+  void SetSourceFile(std::filesystem::path iniPath);
+
  private:
   enum Export { kGetJXdate, kGetOldDate, kGetOldDate1, kGetOldDate2, kUpdateNewDate, kUpdateMDB, kLocationMov, kQelmora, kExportCount };
 
@@ -56,6 +63,7 @@ class CompanionLibrary {
   bool loadTried_ = false;
   std::array<void*, kExportCount> bound_{};
   std::array<bool, kExportCount> bindTried_{};
+  std::filesystem::path sourceFile_;
 };
 
 }  // namespace pk

@@ -190,6 +190,8 @@ std::string PageFetcher(const std::string& url, std::string& method, const std::
   AppendIfAbsent(sent, "Cache-Control:", "Cache-Control: no-cache\r\n");
   AppendIfAbsent(sent, "Pragma:", "Pragma: no-cache\r\n");
   if (post) AppendIfAbsent(sent, "Expect:", "Expect:\r\n");
+  // Nor a content type of curl's own for a POST without a body.
+  if (post && body.empty()) AppendIfAbsent(sent, "Content-Type:", "Content-Type:\r\n");
   const auto headerList = HeaderList(sent);
 
   Transfer transfer;

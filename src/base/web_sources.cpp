@@ -46,8 +46,10 @@ WebSources WebSources::AllAt(const std::string& base) {
   return sources;
 }
 
+WebSources WebSources::Defaults() { return AllAt(std::string(kDefaultBase)); }
+
 WebSources LoadWebSources(const IniFile& ini) {
-  const WebSources defaults = WebSources::AllAt(std::string(kDefaultBase));
+  const WebSources defaults = WebSources::Defaults();
   WebSources sources;
   for (const Key& key : kKeys) {
     // A key that is there with an empty value is the user's choice; only a missing

@@ -18,11 +18,15 @@ struct WebSources {
   std::string webTime;         // web time page: base of "/special/time/"
   std::string onlineBulletin;  // the makers' online bulletin page: full address
 
-  // Every source at one base address (the simulator's); the online bulletin at its path there.
+  // Every source at one base address (the simulator's); the online bulletin at its path
+  // there ("/pkcalc/notice.html"). A trailing "/" of base is dropped.
   static WebSources AllAt(const std::string& base);
+  // What a settings file without [Sources] gives: everything at http://127.0.0.1:8765.
+  static WebSources Defaults();
 };
 
-// Reads [Sources], writing the default of every missing key back to the file.
+// Reads [Sources], writing the default of every missing key back to the file. A key
+// present with an empty value stays empty; a trailing "/" of a base address is dropped.
 WebSources LoadWebSources(const IniFile& ini);
 
 // Writes all of them to [Sources].

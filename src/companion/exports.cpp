@@ -10,6 +10,7 @@
 
 #include "base/gbk.h"
 #include "companion/history_scrapers.h"
+#include "companion/library_context.h"
 #include "companion/position_extremes_table.h"
 #include "companion/sky_nine_code.h"
 
@@ -24,6 +25,7 @@ struct LibraryState {
   std::mt19937 random{static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count())};
 
   std::string drawPageAnswer, bulletinAnswer, dayListAnswer, newestDrawAnswer, locationAnswer, mdbAnswer, skyAnswer;
+  std::string messageAnswer;
 };
 
 // Created when the library is loaded, freed when it is unloaded.
@@ -78,4 +80,18 @@ QELMORA_EXPORT const char* Updatenewdate() {
 
 QELMORA_EXPORT const char* qelmora(const char* draws, int32_t slotCount, int32_t offset) {
   return Keep(state.skyAnswer, [=] { return pk::SkyNineCode(FromGbk(draws), slotCount, offset); });
+}
+
+// Beyond the eight: the program names its settings file right after loading the library
+// (the path as the file system writes it, not GBK), and takes the text of a message box
+// the library would have shown.
+QELMORA_EXPORT void SetSourceFile(const char* iniPath) {
+  try {
+    if (iniPath && *iniPath) pk::SetScraperSourceFile(iniPath);
+  } catch (...) {
+  }
+}
+
+QELMORA_EXPORT const char* TakeMessage() {
+  return Keep(state.messageAnswer, [] { return pk::TakeLibraryMessage(); });
 }

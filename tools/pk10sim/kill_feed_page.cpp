@@ -1,6 +1,6 @@
 // The kill-number forecast service: for each period (oldest first, the coming period
 // last) the drawn result and the kill code of ten sources with whether it succeeded.
-// Source k kills the car that finished in position k of the draw before.
+// Source k kills the car that finished in position k of the draw k periods before.
 #include <string>
 
 #include "pk10sim/pages.h"
@@ -10,7 +10,6 @@ namespace pk::sim {
 namespace {
 
 std::string Forecast(const DrawStream& draws, int64_t period, bool judged) {
-  const Draw previous = draws.At(period - 1);
   const Draw draw = draws.At(period);
   std::string result;
   if (judged) {
@@ -18,7 +17,7 @@ std::string Forecast(const DrawStream& draws, int64_t period, bool judged) {
   }
   std::string text = "\"" + std::to_string(period) + "\":{\"LotteryResult\":\"" + result + "\",\"KillNum\":{";
   for (int source = 1; source <= 10; ++source) {
-    const int kill = previous.numbers[source - 1];
+    const int kill = draws.At(period - source).numbers[source - 1];
     const int check = judged && kill != draw.numbers[0] ? 1 : 0;
     text += (source > 1 ? "," : "") + std::string("\"") + std::to_string(source) + "\":{\"Num\":\"" +
             std::to_string(kill) + "\",\"Check\":" + std::to_string(check) + "}";
