@@ -253,6 +253,12 @@ TEST_F(SimServerTest, StopEndsAHangingAnswerAtOnce) {
   server_.Stop();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(client.get(), "");
+
+  // It can be started again, and then hangs as it did.
+  server_.Start();
+  server_.SetHangLimit(std::chrono::milliseconds(200));
+  EXPECT_EQ(Get("/pk10/ajax"), "");
+  EXPECT_TRUE(Contains(Get("/special/time/"), "window.baidu_time("));
 }
 
 }  // namespace

@@ -190,6 +190,10 @@ SimServer::~SimServer() { Stop(); }
 
 void SimServer::Start() {
   if (impl_->started) return;
+  {
+    std::lock_guard lock(impl_->stopMutex);
+    impl_->stopping = false;
+  }
   httplib::Server& server = impl_->server;
   if (impl_->options.port == 0) {
     impl_->port = server.bind_to_any_port(kHost);
