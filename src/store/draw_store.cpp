@@ -28,6 +28,21 @@ bool DrawStore::IsReadable() const {
   return db_ != nullptr;
 }
 
+bool DrawStore::Begin() {
+  std::lock_guard lock(mutex_);
+  return db_ && db_->ExecuteOne("BEGIN IMMEDIATE");
+}
+
+bool DrawStore::Commit() {
+  std::lock_guard lock(mutex_);
+  return db_ && db_->ExecuteOne("COMMIT");
+}
+
+void DrawStore::Rollback() {
+  std::lock_guard lock(mutex_);
+  if (db_) db_->ExecuteOne("ROLLBACK");
+}
+
 int DrawStore::Execute(std::string_view statement) {
   std::lock_guard lock(mutex_);
   if (log_) log_->Add(std::string(statement));

@@ -48,6 +48,12 @@ class DrawStore {
   // builder refused its values.
   StatementResult Run(const std::optional<std::string>& statement);
 
+  // A transaction around several statements of one job (not logged: they are no
+  // statements of the program's own). Commit is false when the changes did not land;
+  // Rollback undoes everything since Begin. Only one job may write between the two.
+  bool Begin();
+  bool Commit();
+  void Rollback();
   // SELECT * FROM "table" ORDER BY rowid; false and an empty snapshot when it cannot be read.
   bool ReadTable(std::string_view table, TableSnapshot& out);
 
