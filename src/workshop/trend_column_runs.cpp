@@ -65,13 +65,11 @@ TrendColumnRuns::TrendColumnRuns(const ChampionBitsets& champions, unsigned digi
   IndexLongStretches(kFirstStretchLength);
 }
 
-unsigned TrendColumnRuns::WindowAlignment(int64_t last_draw) const {
-  const int64_t first = last_draw - (kPeriod - 1);
-  const size_t word = static_cast<size_t>(first >> 6);
-  const int offset = static_cast<int>(first & 63);
-  uint64_t bits = hits_[word] >> offset;
-  if (offset > 64 - kPeriod) bits |= hits_[word + 1] << (64 - offset);
-  return kWindowAlignments.alignment[static_cast<size_t>(first % kPeriod)][bits & kNineBits];
+unsigned TrendColumnRuns::WindowAlignment(int64_t first, unsigned first_residue) const {
+  uint32_t window;  // the hits of draws first … first + 8, in the low bits
+  std::memcpy(&window, reinterpret_cast<const unsigned char*>(hits_.data()) + (first >> 3), sizeof window);
+  window = (window >> (first & 7)) & kNineBits;
+  return kWindowAlignments.alignment[first_residue][window];
 }
 
 int64_t TrendColumnRuns::NextChange(int64_t from) const {
@@ -95,10 +93,9 @@ void TrendColumnRuns::IndexLongStretches(int shortest) {
     const int64_t run = end - std::max(start - (kPeriod - 1), kSharedFrom);
     long_stretch_runs_[alignment] = std::max(long_stretch_runs_[alignment], run);
   };
-  record(kPeriod - 1, NextChange(kPeriod), WindowAlignment(kPeriod - 1));
+  record(kPeriod - 1, NextChange(kPeriod), WindowAlignment(0, 0));
   // Changes followed by shortest − 1 draws without one.
   const size_t words = changes_.size() - 1;
-  const auto* hit_bytes = reinterpret_cast<const unsigned char*>(hits_.data());
   for (size_t w = 0; w < words; ++w) {
     const uint64_t now = changes_[w];
     if (now == 0) continue;
@@ -112,11 +109,9 @@ void TrendColumnRuns::IndexLongStretches(int shortest) {
       const int64_t change = static_cast<int64_t>(w * 64 + bit);
       const uint64_t later = now >> bit >> 1;  // changes after this one in the same word
       const int64_t end = later != 0 ? change + 1 + std::countr_zero(later) : NextChange(static_cast<int64_t>(w * 64 + 64));
-      const int64_t first = change - (kPeriod - 1);
-      uint32_t window;
-      std::memcpy(&window, hit_bytes + (first >> 3), sizeof window);
-      window = (window >> (first & 7)) & kNineBits;
-      record(change, end, kWindowAlignments.alignment[kResidue[word_residue + bit + 1]][window]);
+      // The nine hits ending at the change; the oldest, change − 8, has residue
+      // (w + bit + 1) mod 9, since 64 w + bit ≡ w + bit.
+      record(change, end, WindowAlignment(change - (kPeriod - 1), kResidue[word_residue + bit + 1]));
     }
   }
 }
@@ -126,9 +121,8 @@ void TrendColumnRuns::IndexStretches() {
   if (size_ < kPeriod) return;
   int64_t start = kPeriod - 1;
   unsigned start_residue = kPeriod - 1;
-  unsigned alignment = WindowAlignment(start);
+  unsigned alignment = WindowAlignment(0, 0);
   const size_t words = changes_.size() - 1;
-  const auto* hit_bytes = reinterpret_cast<const unsigned char*>(hits_.data());
   for (size_t w = 0; w < words; ++w) {
     uint64_t bits = changes_[w];
     const unsigned word_residue = static_cast<unsigned>(w % kPeriod);
@@ -146,12 +140,7 @@ void TrendColumnRuns::IndexStretches() {
       }
       start = change;
       start_residue = kResidue[word_residue + bit];  // 64 w + bit ≡ w + bit (mod 9)
-      // The nine hits ending at the change; the oldest has residue (change − 8) mod 9.
-      const int64_t first = change - (kPeriod - 1);
-      uint32_t window;
-      std::memcpy(&window, hit_bytes + (first >> 3), sizeof window);
-      window = (window >> (first & 7)) & kNineBits;
-      alignment = kWindowAlignments.alignment[kResidue[word_residue + bit + 1]][window];
+      alignment = WindowAlignment(change - (kPeriod - 1), kResidue[word_residue + bit + 1]);
     }
   }
   CloseStretch(start, alignment, size_, false);
