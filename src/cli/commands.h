@@ -13,5 +13,6 @@ void AddAnalyzeCommand(CLI::App& app);
 void AddExtremesCommands(CLI::App& app);
 void AddSkyCommand(CLI::App& app);
 void AddBetPlanCommand(CLI::App& app);
+void AddWorkshopCommands(CLI::App& app);
 
 }  // namespace pk::cli

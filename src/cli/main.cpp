@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   pk::cli::AddExtremesCommands(app);
   pk::cli::AddSkyCommand(app);
   pk::cli::AddBetPlanCommand(app);
+  pk::cli::AddWorkshopCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
