@@ -1,11 +1,18 @@
 #include "app/program.h"
 
+#include "acquire/auto_mode.h"
+#include "acquire/day_fetch.h"
+#include "acquire/help_window.h"
+#include "acquire/online_bulletin.h"
 #include "app/companion_library.h"
 #include "app/platform.h"
 #include "app/program_folder.h"
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
+#include "base/ini.h"
 #include "plans/bet_plan.h"
+#include "plans/kill_feed_plan.h"
+#include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "stats/log_window.h"
 #include "stats/recommendations.h"
@@ -26,8 +33,17 @@ Program::Program(Platform& platform_, std::string home_)
   SetUpRecommendationBox(*this);
   SetUpLogWindow(*this);
   SetUpSettingsWindow(*this);  // loads UserDestop.ini from the home folder, if there is one
+  // Missing source keys are written with their defaults; without a data folder the
+  // defaults hold for this run.
+  sources = LoadWebSources(IniFile(home.empty() ? std::string() : SettingsFilePath(home)));
+  SetUpAutoMode(*this);
+  SetUpDayFetch(*this);
+  SetUpKillFeedRefresh(*this);
+  SetUpUpdateCheck(*this);
+  SetUpHelpWindow(*this);
 }
 
-Program::~Program() = default;
+// No job may outlive the records it works on.
+Program::~Program() { workers.WaitIdle(); }
 
 }  // namespace pk

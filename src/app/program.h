@@ -2,12 +2,15 @@
 // Everything one running program shares: the records, the lock, the window-control
 // models, the platform, the main window's store connection and the statement log.
 // Modules are free functions over a Program.
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "acquire/worker_threads.h"
 #include "app/records.h"
+#include "base/web_sources.h"
 
 namespace pk {
 
@@ -48,6 +51,15 @@ struct Program {
   // Called before each step of an analysis pass with the step's module name (tests
   // and the CLI use it to see which module ran, in what order, with which flags).
   std::function<void(std::string_view module, PassMode mode)> passObserver;
+
+  // The addresses of the web sources, read from UserDestop.ini at start (the demo points
+  // them at its simulator).
+  WebSources sources;
+  // Whether the online bulletin's texts were read from a reachable page in this run.
+  std::atomic<bool> bulletinTextsRead{false};
+  // The worker threads of the jobs (feed steps, passes after the bulletin feed, the day
+  // fetch, the kill feed refresh); the destructor waits for all of them.
+  WorkerThreads workers;
 
  private:
   std::unique_ptr<UiRegistry> ui_;
