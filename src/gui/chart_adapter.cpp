@@ -24,9 +24,17 @@ QValueAxis* ValueAxis(const std::vector<ChartPoint>& points) {
     high = std::max(high, point.value);
   }
   auto* axis = new QValueAxis;
-  axis->setRange(std::floor(low), std::ceil(high * 1.1));
   axis->setLabelFormat(QStringLiteral("%d"));
-  axis->applyNiceNumbers();
+  const double bottom = std::floor(low);
+  const double top = std::ceil(high);
+  if (top - bottom <= 10) {
+    // Small counts: one tick per whole number.
+    axis->setRange(bottom, top);
+    axis->setTickCount(static_cast<int>(top - bottom) + 1);
+  } else {
+    axis->setRange(bottom, std::ceil(high * 1.1));
+    axis->applyNiceNumbers();
+  }
   return axis;
 }
 

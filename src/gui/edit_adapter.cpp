@@ -1,11 +1,30 @@
 #include "gui/edit_adapter.h"
 
 #include <QScrollBar>
+#include <QEvent>
 #include <QTextCursor>
+#include <functional>
 
 #include "gui/qt_text.h"
 
 namespace pk {
+
+namespace {
+
+// Calls back when the watched widget is shown or resized.
+class ShowWatch : public QObject {
+ public:
+  explicit ShowWatch(std::function<void()> shown) : shown_(std::move(shown)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Resize) shown_();
+    return false;
+  }
+
+ private:
+  std::function<void()> shown_;
+};
+
+}  // namespace
 
 EditAdapter::EditAdapter(EditModel& edit, bool multiline) : ControlAdapter(edit), model_(edit) {
   if (multiline) {
@@ -13,6 +32,10 @@ EditAdapter::EditAdapter(EditModel& edit, bool multiline) : ControlAdapter(edit)
     box_->setObjectName(ToQString(edit.Name()));
     box_->setReadOnly(true);
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    show_watch_ = std::make_unique<ShowWatch>([this] {
+      if (end_pending_ && box_->isVisible()) ScrollBoxToEnd();
+    });
+    box_->installEventFilter(show_watch_.get());
     SetWidget(box_);
     return;
   }
@@ -32,6 +55,13 @@ void EditAdapter::Update() {
   if (line_->text() != text) line_->setText(text);
 }
 
+void EditAdapter::ScrollBoxToEnd() {
+  QScrollBar* bar = box_->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  // Before the box is shown its scroll range is not known yet.
+  end_pending_ = !box_->isVisible();
+}
+
 void EditAdapter::UpdateBox() {
   const std::string text = model_.Text();
   if (text != shown_text_) {
@@ -49,7 +79,7 @@ void EditAdapter::UpdateBox() {
   const int to_end = model_.ScrollToEndRequests();
   if (to_end != seen_scroll_to_end_) {
     seen_scroll_to_end_ = to_end;
-    bar->setValue(bar->maximum());
+    ScrollBoxToEnd();
   }
   const int line_down = model_.LineDownCount();
   if (line_down != seen_line_down_) {

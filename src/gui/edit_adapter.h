@@ -4,6 +4,7 @@
 // the scroll requests (to the end, one line down) are carried out on the widget.
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <memory>
 #include <string>
 
 #include "app/ui/edit_model.h"
@@ -23,6 +24,7 @@ class EditAdapter : public ControlAdapter {
 
  private:
   void UpdateBox();
+  void ScrollBoxToEnd();
 
   EditModel& model_;
   QLineEdit* line_ = nullptr;
@@ -30,6 +32,9 @@ class EditAdapter : public ControlAdapter {
   std::string shown_text_;
   int seen_scroll_to_end_ = 0;
   int seen_line_down_ = 0;
+  // A scroll to the end asked for before the box was laid out, done when it is shown.
+  bool end_pending_ = false;
+  std::unique_ptr<QObject> show_watch_;
 };
 
 }  // namespace pk

@@ -10,6 +10,8 @@ namespace pk {
 namespace {
 constexpr int kDefaultColumnWidth = 56;
 constexpr int kRowHeight = 22;
+// A few pixels more than the cells need, so that no scroll bar appears for want of them.
+constexpr int kSlack = 2;
 }  // namespace
 
 bool GridShowsHeaderInTable(const GridSnapshot& snapshot) {
@@ -23,6 +25,8 @@ GridAdapter::GridAdapter(GridModel& grid) : ControlAdapter(grid), grid_(grid) {
   view_ = new QTableView;
   view_->setObjectName(ToQString(grid.Name()));
   table_ = new GridTableModel(GridShowsHeaderInTable(snapshot), view_);
+  // The cells are there from the start, so that the window can size the view.
+  table_->SetSnapshot(std::move(snapshot));
   view_->setModel(table_);
   view_->verticalHeader()->hide();
   view_->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -46,15 +50,35 @@ GridAdapter::GridAdapter(GridModel& grid) : ControlAdapter(grid), grid_(grid) {
                    });
 }
 
+void GridAdapter::SetInteraction(GridInteraction interaction) {
+  const bool editable = static_cast<bool>(interaction.editable);
+  table_->SetInteraction(std::move(interaction), [this](int row, int column, std::string text) {
+    grid_.SetCellText(row, column, std::move(text));
+    // Show the edit at once rather than the old text until the queued refresh.
+    Refresh();
+  });
+  view_->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                        QAbstractItemView::AnyKeyPressed
+                                  : QAbstractItemView::NoEditTriggers);
+  // The model was reset: spans and widths go on again.
+  applied_spans_.clear();
+  applied_span_rows_ = -1;
+  applied_widths_.clear();
+  Refresh();
+}
+
 int GridAdapter::FullHeight() const {
+  view_->ensurePolished();
+  view_->horizontalHeader()->ensurePolished();
   const int rows = grid_.RowCount() - table_->FirstGridRow();
-  int height = 2 * view_->frameWidth() + rows * kRowHeight;
+  int height = 2 * view_->frameWidth() + rows * view_->verticalHeader()->defaultSectionSize() + kSlack;
   if (!table_->HeaderInTable()) height += view_->horizontalHeader()->sizeHint().height();
   return height;
 }
 
 int GridAdapter::FullWidth() const {
-  int width = 2 * view_->frameWidth();
+  view_->ensurePolished();
+  int width = 2 * view_->frameWidth() + kSlack;
   for (int column = 0; column < grid_.ColumnCount(); ++column) width += grid_.ColumnWidth(column).value_or(kDefaultColumnWidth);
   return width;
 }

@@ -15,6 +15,9 @@ class GridAdapter : public ControlAdapter {
 
   QTableView* view() const { return view_; }
   GridTableModel* tableModel() const { return table_; }
+  // Lets the user edit and tick cells as the interaction allows.
+  void SetInteraction(GridInteraction interaction);
+
   // The height that shows every row of the grid without scrolling.
   int FullHeight() const;
   // The width that shows every column without scrolling.

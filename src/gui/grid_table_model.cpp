@@ -57,8 +57,13 @@ QVariant GridTableModel::CellData(int grid_row, int column, int role) const {
       column >= snapshot_.column_count)
     return {};
   const GridCell& cell = snapshot_.rows[grid_row][column];
+  if (IsCheckBox(grid_row, column)) {
+    if (role == Qt::CheckStateRole) return cell.text == "1" ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return QString();
+  }
   switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
     case Qt::ToolTipRole:
       if (role == Qt::ToolTipRole && cell.text.size() < 16) return {};
       return ToDisplayText(cell.text);
@@ -88,6 +93,45 @@ QVariant GridTableModel::CellData(int grid_row, int column, int role) const {
 bool GridTableModel::IsMergeAnchor(int grid_row, int column) const {
   for (const CellRange& range : snapshot_.merged)
     if (range.top == grid_row && range.left == column && (range.bottom > range.top || range.right > range.left)) return true;
+  return false;
+}
+
+void GridTableModel::SetInteraction(GridInteraction interaction,
+                                    std::function<void(int row, int column, std::string text)> edit) {
+  beginResetModel();
+  interaction_ = std::move(interaction);
+  edit_ = std::move(edit);
+  endResetModel();
+}
+
+bool GridTableModel::IsCheckBox(int grid_row, int column) const {
+  if (!interaction_.check_box || grid_row < 0 || grid_row >= static_cast<int>(snapshot_.rows.size()) || column < 0 ||
+      column >= snapshot_.column_count)
+    return false;
+  return interaction_.check_box(grid_row, column, snapshot_.rows[grid_row][column].text);
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (!index.isValid()) return flags;
+  const int grid_row = index.row() + FirstGridRow();
+  if (IsCheckBox(grid_row, index.column())) return flags | Qt::ItemIsUserCheckable;
+  if (interaction_.editable && edit_ && interaction_.editable(grid_row, index.column())) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid()) return false;
+  const int grid_row = index.row() + FirstGridRow();
+  if (role == Qt::CheckStateRole && IsCheckBox(grid_row, index.column())) {
+    // The grid's owner decides what a tick does (the "全选" row ticks a whole column).
+    if (interaction_.toggle) interaction_.toggle(grid_row, index.column());
+    return true;
+  }
+  if (role == Qt::EditRole && (flags(index) & Qt::ItemIsEditable)) {
+    edit_(grid_row, index.column(), ToUtf8(value.toString()));
+    return true;
+  }
   return false;
 }
 

@@ -8,6 +8,7 @@
 #include "gui/desktop_startup.h"
 #include "gui/gui_options.h"
 #include "gui/gui_shell.h"
+#include "gui/program_windows.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
 #include "gui/screenshot.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   pk::PrepareMainWindow(program);
 
   pk::GuiShell shell(program.ui());
+  pk::ConnectProgramWindows(shell, program);
   pk::WindowView* main_window = shell.View(pk::kMainWindow);
   platform.SetDialogParent(main_window);
   main_window->OnClosed([] { QCoreApplication::quit(); });

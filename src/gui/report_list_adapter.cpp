@@ -15,6 +15,7 @@ ReportListAdapter::ReportListAdapter(ReportListModel& list) : ControlAdapter(lis
   view_ = new QTableView;
   view_->setObjectName(ToQString(list.Name()));
   table_ = new ReportListTableModel(view_);
+  table_->SetSnapshot(list.Snapshot());
   view_->setModel(table_);
   view_->verticalHeader()->hide();
   view_->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -47,7 +48,8 @@ ReportListAdapter::ReportListAdapter(ReportListModel& list) : ControlAdapter(lis
 }
 
 int ReportListAdapter::FullWidth() const {
-  int width = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width();
+  view_->ensurePolished();
+  int width = 2 * view_->frameWidth() + 2 + view_->verticalScrollBar()->sizeHint().width();
   for (const ListColumn& column : list_.Columns()) width += column.width;
   return width;
 }
@@ -83,8 +85,8 @@ void ReportListAdapter::ApplyColumns() {
     view_->setColumnHidden(i, columns[i].width <= 0);
     if (columns[i].width > 0) view_->setColumnWidth(i, columns[i].width);
   }
-  // The last column takes whatever room is left, as the list views do.
-  view_->horizontalHeader()->setStretchLastSection(true);
+  // A last column of text (a remark) takes the room left over; numbers keep their width.
+  view_->horizontalHeader()->setStretchLastSection(!columns.empty() && columns.back().align == Align::Left);
   applied_columns_ = columns;
 }
 

@@ -223,34 +223,37 @@ void WindowLayout::Arrange(Node& node) {
 }
 
 // The window: the top strip, the centre under it, the right column beside both, and
-// anything else below.
+// everything else in rows below them.
 void WindowLayout::ArrangeRoot(Node& node) {
   auto* grid = new QGridLayout(node.widget);
   grid->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
   grid->setSpacing(kSpacing);
-  int next_row = 2;
-  bool centre_stretches = false;
+  std::vector<Entry> rest;
+  bool centre = false;
   for (const Entry& entry : node.entries) {
     QWidget* widget = WidgetOf(entry);
     const std::string key = entry.area ? entry.area->key : std::string();
     if (entry.area && entry.area->entries.empty()) {
       widget->hide();
-      continue;
-    }
-    if (key == "top") {
+    } else if (key == "top") {
       grid->addWidget(widget, 0, 0);
     } else if (key == "centre") {
       grid->addWidget(widget, 1, 0);
-      grid->setRowStretch(1, 1);
-      centre_stretches = true;
+      centre = true;
     } else if (key == "right") {
       grid->addWidget(widget, 0, 1, 2, 1);
     } else {
-      grid->addWidget(widget, next_row, 0, 1, 2);
-      if (!centre_stretches && FitOf(entry) == Fit::Large) grid->setRowStretch(next_row, 1);
-      ++next_row;
+      rest.push_back(entry);
     }
   }
+  if (!rest.empty()) {
+    auto* rows = new QVBoxLayout;
+    const bool rest_stretches = ArrangeRows(rest, rows);
+    if (!rest_stretches) rows->addStretch(1);
+    grid->addLayout(rows, 2, 0, 1, 2);
+    if (!centre) grid->setRowStretch(2, 1);
+  }
+  if (centre) grid->setRowStretch(1, 1);
   grid->setColumnStretch(0, 1);
 }
 
@@ -346,14 +349,22 @@ void WindowLayout::ArrangeLabelPanel(Node& node) {
 }
 
 void WindowLayout::ArrangeRows(Node& node) {
+  auto* column = new QVBoxLayout(node.widget);
+  const int margin = node.bare ? 0 : kPageMargin;
+  column->setContentsMargins(margin, margin, margin, margin);
+  if (!ArrangeRows(node.entries, column)) column->addStretch(1);
+}
+
+// A label of more than this many characters is a line of text of its own.
+constexpr int kShortLabel = 12;
+
+bool WindowLayout::ArrangeRows(const std::vector<Entry>& entries, QVBoxLayout* column) {
   struct Row {
     Fit fit;
     QBoxLayout* layout;
     bool has_chart = false;
+    bool closed = false;  // a line of text that nothing joins
   };
-  auto* column = new QVBoxLayout(node.widget);
-  const int margin = node.bare ? 0 : kPageMargin;
-  column->setContentsMargins(margin, margin, margin, margin);
   column->setSpacing(kSpacing);
   std::vector<Row> rows;
   bool any_stretch = false;
@@ -367,14 +378,19 @@ void WindowLayout::ArrangeRows(Node& node) {
     return rows.back();
   };
 
-  for (const Entry& entry : node.entries) {
+  for (const Entry& entry : entries) {
     QWidget* widget = WidgetOf(entry);
     const Fit fit = FitOf(entry);
     const bool after_large = !rows.empty() && rows.back().fit != Fit::Small;
     switch (fit) {
       case Fit::Small: {
-        Row& row = after_large || rows.empty() ? new_row(Fit::Small, 0) : rows.back();
+        // A long label is a line of text of its own.
+        const bool long_label = entry.adapter->control().Kind() == ControlKind::Label &&
+                                ToQString(dynamic_cast<const LabelModel&>(entry.adapter->control()).Text()).size() > kShortLabel;
+        const bool joins = !rows.empty() && rows.back().fit == Fit::Small && !rows.back().closed && !long_label;
+        Row& row = joins ? rows.back() : new_row(Fit::Small, 0);
         row.layout->addWidget(widget);
+        row.closed = long_label;
         break;
       }
       case Fit::Panel:
@@ -412,7 +428,7 @@ void WindowLayout::ArrangeRows(Node& node) {
   }
   for (Row& row : rows)
     if (row.fit == Fit::Small) row.layout->addStretch(1);
-  if (!any_stretch) column->addStretch(1);
+  return any_stretch;
 }
 
 }  // namespace pk

@@ -11,6 +11,7 @@
 // grids with a few fixed rows take their own height and the rest share the spare room.
 // Controls of one area that are raised or lowered against each other form a stack that
 // shows only the topmost.
+#include <QBoxLayout>
 #include <QStackedLayout>
 #include <QWidget>
 #include <map>
@@ -59,6 +60,8 @@ class WindowLayout {
   void ArrangeCells(Node& node);
   void ArrangeLabelPanel(Node& node);
   void ArrangeRows(Node& node);
+  // Lays the entries out in rows into the column; true when some row takes spare height.
+  bool ArrangeRows(const std::vector<Entry>& entries, QVBoxLayout* column);
   Fit FitOf(const Entry& entry) const;
   QWidget* WidgetOf(const Entry& entry) const;
   bool IsSmall(const ControlAdapter& adapter) const;

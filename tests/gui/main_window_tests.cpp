@@ -12,9 +12,12 @@
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
 #include "app/version.h"
+#include "settings/settings_window.h"
 #include "gui/animation_adapter.h"
 #include "gui/desktop_startup.h"
+#include "gui/grid_adapter.h"
 #include "gui/gui_shell.h"
+#include "gui/program_windows.h"
 #include "gui/qt_text.h"
 #include "gui/screenshot.h"
 
@@ -29,6 +32,7 @@ class MainWindowTests : public QObject {
     program_ = std::make_unique<Program>(platform_, ToUtf8(home_->path()));
     PrepareMainWindow(*program_);
     shell_ = std::make_unique<GuiShell>(program_->ui());
+    ConnectProgramWindows(*shell_, *program_);
     view_ = shell_->View(kMainWindow);
     QVERIFY(view_);
     QVERIFY(WaitUntilIdle(*shell_, {}, 5000));
@@ -80,6 +84,30 @@ class MainWindowTests : public QObject {
     const std::vector<AnimationObject>& objects = box->Objects();
     QCOMPARE(objects.size(), size_t{10});
     for (int i = 1; i <= 10; ++i) QCOMPARE(objects[i - 1], (AnimationObject{i - 1, (i - 1) * 29 + 4, 5}));
+  }
+
+  void settingsGridTicksAndEditsThroughTheSettings() {
+    GridModel& grid = program_->ui().Window(kSettingsWindow).Get<GridModel>(kSettingsGrid);
+    GridTableModel* table = shell_->View(kSettingsWindow)->AdapterAs<GridAdapter>(kSettingsGrid)->tableModel();
+    // Row 0 is the header, so grid row r is table row r - 1.
+    const QModelIndex run = table->index(0, 0);
+    const QModelIndex type = table->index(0, 1);
+    const QModelIndex distance = table->index(0, 2);
+    const std::string was = grid.CellText(1, 0);
+    QVERIFY(table->flags(run) & Qt::ItemIsUserCheckable);
+    QVERIFY(!(table->flags(type) & Qt::ItemIsEditable));
+    QVERIFY(table->flags(distance) & Qt::ItemIsEditable);
+
+    QVERIFY(table->setData(run, Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(grid.CellText(1, 0) != was);
+    QVERIFY(WaitUntilIdle(*shell_, {}, 5000));
+    QCOMPARE(table->data(run, Qt::CheckStateRole).value<Qt::CheckState>(),
+             grid.CellText(1, 0) == kTicked ? Qt::Checked : Qt::Unchecked);
+
+    QVERIFY(table->setData(distance, QStringLiteral("9"), Qt::EditRole));
+    QCOMPARE(grid.CellText(1, 2), std::string("9"));
+    QVERIFY(!table->setData(type, QStringLiteral("改"), Qt::EditRole));
+    QCOMPARE(grid.CellText(1, 1), std::string("二码遗漏"));
   }
 
   void screenshotWritesAPictureOfTheWindow() {
