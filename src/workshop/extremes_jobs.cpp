@@ -12,6 +12,7 @@
 #include "base/numbers.h"
 #include "base/page_fetcher.h"
 #include "base/time.h"
+#include "settings/settings_file.h"
 #include "store/draw_store.h"
 #include "store/record_set.h"
 #include "store/statements.h"
@@ -85,15 +86,16 @@ std::vector<StoredExtreme> StoredColumn(const TableSnapshot& table, std::string_
   return rows;
 }
 
-// The combination columns of a trend table: fields 2 … f − 2.
+// The combination columns of a trend table: every field after the key, the last one
+// included (it is a combination column like the others).
 TrendTable TrendTableOf(const TableSnapshot& table) {
   TrendTable trend;
   const int fields = static_cast<int>(table.columns.size());
-  for (int c = 2; c <= fields - 2; ++c) trend.columns.push_back(table.columns[c]);
+  for (int c = 2; c <= fields - 1; ++c) trend.columns.push_back(table.columns[c]);
   for (size_t r = 0; r < table.RowCount(); ++r) {
     trend.patterns.emplace_back(table.Text(r, kTrendKeyColumn));
     std::vector<std::string> stored;
-    for (int c = 2; c <= fields - 2; ++c) stored.emplace_back(table.Cell(r, c));
+    for (int c = 2; c <= fields - 1; ++c) stored.emplace_back(table.Cell(r, c));
     trend.stored.push_back(std::move(stored));
   }
   return trend;
@@ -182,7 +184,7 @@ void Finish(ExtremesWorkshop& workshop) {
   program.platform.ShowMessage("演算结束，请查看记录框中是否有未更新的极限请右击手动更新！", "", MessageButtons::Ok);
   FetchWebTime(program.app.Clock, PlainHttpRead(program.sources.webTime + "/special/time/"));
   const DateTime now = program.app.Clock.ServerTime().value_or(program.platform.ComputerClock());
-  IniFile(program.home + "/UserDestop.ini").Write("Date", "Last_Update", FormatDateTime(LongChineseText(now), "-", true));
+  IniFile(SettingsFilePath(program.home)).Write("Date", "Last_Update", FormatDateTime(LongChineseText(now), "-", true));
 }
 
 // True when this job was the last of its computation.

@@ -1,6 +1,7 @@
 #include "workshop/extremes_window.h"
 
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "app/platform.h"
@@ -26,6 +27,16 @@ constexpr char kAnimationBase[] = "正在演算极限值";
 ButtonModel& Button(UiWindow& window, const char* name) { return window.Get<ButtonModel>(name); }
 LabelModel& Label(UiWindow& window, const char* name) { return window.Get<LabelModel>(name); }
 TimerModel& Timer(UiWindow& window, const char* name) { return window.Get<TimerModel>(name); }
+
+// A percentage with at most two decimals and no trailing zeros ("37.52", "37.5", "100").
+std::string PercentText(double x) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.2f", x);
+  std::string text = buffer;
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
 
 }  // namespace
 
@@ -201,10 +212,10 @@ void ExtremesWorkshop::TickProgress() {
   const double total = state_.progressTotal.load();
   const double counter = state_.progressCounter.load();
   // An empty total reads as no progress rather than a division by zero.
-  const double q = total > 0 ? TextToNumber(NumberToText(std::round(counter / total * 10000) / 10000)) : 0;
+  const double q = total > 0 ? std::round(counter / total * 10000) / 10000 : 0;
   const double x = q * 100;
-  window_.Get<ProgressBarModel>("进度条2").SetValue(static_cast<int>(x));
-  Label(window_, "透明标签3").SetText(NumberToText(std::round(x * 100) / 100) + "%");
+  window_.Get<ProgressBarModel>("进度条2").SetValue(static_cast<int>(x + 1e-9));
+  Label(window_, "透明标签3").SetText(PercentText(x) + "%");
 }
 
 void ExtremesWorkshop::TickUpdateProgress() {

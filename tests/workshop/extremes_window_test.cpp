@@ -2,6 +2,7 @@
 // trim, the close check, the manual update, and the staging connection's transactions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -54,8 +55,8 @@ CREATE TABLE "二码极限" (编号 INTEGER, 号码组合 TEXT, 遗漏极限 TEX
 INSERT INTO "二码极限" VALUES (1,'12','0'),(2,'34','999'),(3,'56','1');
 CREATE TABLE "九码极限" (编号 INTEGER, 号码组合 TEXT, 遗漏极限 TEXT);
 INSERT INTO "九码极限" VALUES (1,'123456789','0');
-CREATE TABLE "五码走势极限" (编号 INTEGER, 号码组合 TEXT, "12345" TEXT, "67890" TEXT, 备用 TEXT);
-INSERT INTO "五码走势极限" VALUES (1,'12','0','0',''),(2,'112','0','99','');
+CREATE TABLE "五码走势极限" (编号 INTEGER, 号码组合 TEXT, "12345" TEXT, "67890" TEXT);
+INSERT INTO "五码走势极限" VALUES (1,'12','0','0'),(2,'112','0','99');
 CREATE TABLE "kill_one" (编号 INTEGER, 位置组合 TEXT, 连开极限 TEXT);
 INSERT INTO "kill_one" VALUES (1,'012','0'),(2,'123','0'),(3,'999','50');
 CREATE TABLE "kill_one_4" (编号 INTEGER, 位置组合 TEXT, 连开极限 TEXT);
@@ -159,6 +160,8 @@ TEST_F(ExtremesWindowTest, AllKindsRaiseStoredExtremesAsTheReferenceComputesAndT
                                             48, control, ExtremesMethod::kReference);
   TrendTable trend{{"12345", "67890"}, {"12", "112"}, {{"0", "0"}, {"0", "99"}}};
   const auto trendOutcome = ComputeTrendExtremes(draws, trend, control, ExtremesMethod::kReference);
+  ASSERT_TRUE(std::any_of(trendOutcome.rows.begin(), trendOutcome.rows.end(),
+                          [](const ExtremeRow& r) { return r.column == "67890"; }));  // the last column counts
 
   for (const std::string& box : AllBoxes()) Box(box.c_str()).SetChecked(true);
   Box("按钮_开始演算").Click();
@@ -309,6 +312,29 @@ TEST(ExtremesWindowModels, StartIdleWithTheResultColumns) {
   EXPECT_EQ(window.Get<LabelModel>("透明标签2").Text(), "等待开始");
   EXPECT_EQ(window.Get<ButtonModel>("选择框_组合五码").Caption(), "走势五码");
   EXPECT_EQ(window.Get<LabelModel>("透明标签_更新").Text(), "演算极限前，请先更新数据库！");
+}
+
+}  // namespace
+}  // namespace pk
+
+namespace pk {
+namespace {
+
+TEST_F(ExtremesWindowTest, TimersShowPercentageAndAnimateTheHint) {
+  workshop->state().progressTotal = 10000;
+  workshop->state().progressCounter = 3752;
+  workshop->TickProgress();
+  EXPECT_EQ(LabelText("透明标签3"), "37.52%");
+  EXPECT_EQ(Window().Get<ProgressBarModel>("进度条2").Value(), 37);
+  workshop->state().progressTotal = 0;
+  workshop->TickProgress();  // no total yet: no division by zero
+  EXPECT_EQ(Window().Get<ProgressBarModel>("进度条2").Value(), 0);
+
+  Window().Get<LabelModel>("透明标签1").SetText("正在演算极限值");
+  for (int dot = 1; dot <= 6; ++dot) workshop->TickAnimation();
+  EXPECT_EQ(LabelText("透明标签1"), "正在演算极限值......");
+  workshop->TickAnimation();
+  EXPECT_EQ(LabelText("透明标签1"), "正在演算极限值");
 }
 
 }  // namespace
