@@ -15,6 +15,8 @@
 #include "cli/commands.h"
 #include "cli/program_dump.h"
 #include "settings/settings_file.h"
+#include "store/database_preparation.h"
+#include "store/store_files.h"
 #include "workshop/extremes_jobs.h"
 #include "workshop/extremes_window.h"
 
@@ -50,6 +52,9 @@ void RunWorkshop(const WorkshopOptions& options, bool update) {
   Program program(platform, options.home);
   program.companion().SetSourceFile(ini);
   FetchWebTime(program.app.Clock, PlainHttpRead(program.sources.webTime + "/special/time/"));
+  // A data folder without an extremes store gets the delivered one, as start-up gives it.
+  if (!std::filesystem::exists(DataFilePath(options.home, kExtremesFileName)))
+    PrepareDatabaseFile(options.home, BuiltInDataStamp(), IniFile(ini), platform);
   ExtremesWorkshop workshop(program);
   if (!workshop.Open()) throw UsageError{"the extremes window cannot be opened"};
   UiWindow& window = workshop.window();
