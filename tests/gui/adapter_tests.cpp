@@ -263,6 +263,44 @@ class AdapterTests : public QObject {
     view->hide();
   }
 
+  void closeAndMinimiseGoToTheWindowsHandlers() {
+    UiRegistry registry;
+    UiWindow& window = registry.AddWindow(kWindow, "标题");
+    window.Add<LabelModel>("标签", "文字", "page");
+    WindowModel& model = window.Model();
+    // Closing hides the window instead, as the main window does into the tray.
+    model.OnCloseRequest([&] {
+      model.SetVisible(false);
+      return false;
+    });
+    std::vector<int> states;
+    model.OnStateChange([&](int state) { states.push_back(state); });
+    model.Show();
+    GuiShell shell(registry);
+    WindowView* view = shell.View(kWindow);
+    bool closed = false;
+    view->OnClosed([&] { closed = true; });
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->windowTitle(), QStringLiteral("标题"));
+
+    view->showMinimized();
+    Settle(shell);
+    QCOMPARE(states, std::vector<int>{kWindowMinimised});
+    QCOMPARE(model.State(), kWindowMinimised);
+    view->showNormal();
+    Settle(shell);
+
+    QVERIFY(!view->close());
+    Settle(shell);
+    QVERIFY(!closed);
+    QVERIFY(!view->isVisible());
+
+    std::thread([&] { model.Show(); }).join();
+    Settle(shell);
+    QVERIFY(view->isVisible());
+    view->hide();
+  }
+
   void balloonWithoutTrayShowsInTheStatusBar() {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("this desktop has a system tray");
     UiRegistry registry;
