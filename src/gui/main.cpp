@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(pk::ProgramIcon());
 
   pk::QtPlatform platform;
+  platform.SetUnattended(!options.screenshot.isEmpty());
   pk::Program program(platform, pk::ToUtf8(options.home));
   pk::PrepareMainWindow(program);
 

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QUrl>
+#include <cstdio>
 
 #include "gui/qt_text.h"
 
@@ -31,6 +32,10 @@ void QtPlatform::OnGuiThread(const std::function<void()>& f) {
 
 MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageButtons buttons) {
   MessageAnswer answer = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  if (unattended_) {
+    std::fprintf(stderr, "pkcalc: message \"%s\" (%s)\n", text.c_str(), title.c_str());
+    return answer;
+  }
   OnGuiThread([&] {
     QMessageBox box(parent_);
     box.setWindowTitle(ToQString(title));
@@ -61,6 +66,7 @@ QString ToQtFilter(const std::string& filter) {
 
 std::optional<std::string> QtPlatform::AskSavePath(const SaveDialogRequest& request) {
   std::optional<std::string> path;
+  if (unattended_) return path;
   OnGuiThread([&] {
     QString chosen = QFileDialog::getSaveFileName(parent_, QString(), ToQString(request.startFolder),
                                                   ToQtFilter(request.filter));

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 
 #include "app/platform.h"
@@ -20,6 +21,9 @@ class QtPlatform : public Platform {
 
   // The window message boxes and dialogs belong to (the main window).
   void SetDialogParent(QWidget* parent) { parent_ = parent; }
+  // With nobody at the screen (the screenshot run) messages go to standard error and
+  // are answered OK or No, and the save dialog is cancelled, instead of waiting forever.
+  void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageButtons buttons) override;
   std::optional<std::string> AskSavePath(const SaveDialogRequest& request) override;
@@ -36,6 +40,7 @@ class QtPlatform : public Platform {
 
   std::unique_ptr<QObject> gui_context_;
   QPointer<QWidget> parent_;
+  std::atomic<bool> unattended_{false};
 };
 
 // Web addresses the program opens: http and https only, so that a page's text never

@@ -50,6 +50,15 @@ class PlatformTests : public QObject {
     QVERIFY(on_gui_thread);
   }
 
+  void unattendedRunAnswersWithoutAsking() {
+    QtPlatform platform;
+    platform.SetUnattended(true);
+    QCOMPARE(platform.ShowMessage("是否退出程序？", "退出", MessageButtons::YesNo), MessageAnswer::No);
+    QCOMPARE(platform.ShowMessage("倍数不能为空!", "", MessageButtons::Ok), MessageAnswer::Ok);
+    QVERIFY(!platform.AskSavePath({"文本文件（.txt）|*.txt", "/tmp", ".txt"}));
+    QVERIFY(!QApplication::activeModalWidget());
+  }
+
   void onlyWebAddressesAreOpened_data() {
     QTest::addColumn<QString>("url");
     QTest::addColumn<bool>("opened");
