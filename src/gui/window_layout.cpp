@@ -197,6 +197,7 @@ bool WindowLayout::AllSmall(const Node& node) const {
 WindowLayout::Fit WindowLayout::FitOf(const Entry& entry) const {
   if (entry.area) return AllSmall(*entry.area) ? Fit::Panel : Fit::Large;
   if (IsSmall(*entry.adapter)) return Fit::Small;
+  if (entry.adapter->control().Kind() == ControlKind::Animation) return Fit::FixedHeight;
   if (auto* list = dynamic_cast<ReportListAdapter*>(entry.adapter)) {
     if (list->FullWidth() <= kNarrowListWidth) return Fit::NarrowList;
   }
@@ -222,39 +223,51 @@ void WindowLayout::Arrange(Node& node) {
   ArrangeRows(node);
 }
 
-// The window: the top strip, the centre under it, the right column beside both, and
-// everything else in rows below them.
+// The window: the top strip above the centre, a left column and a right column beside
+// both, and everything else in rows below them. Without a centre, the right column (a
+// reading pane beside a list on the left) takes the spare width.
 void WindowLayout::ArrangeRoot(Node& node) {
   auto* grid = new QGridLayout(node.widget);
   grid->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
   grid->setSpacing(kSpacing);
   std::vector<Entry> rest;
-  bool centre = false;
+  bool middle = false;
+  bool sides = false;
   for (const Entry& entry : node.entries) {
     QWidget* widget = WidgetOf(entry);
     const std::string key = entry.area ? entry.area->key : std::string();
     if (entry.area && entry.area->entries.empty()) {
       widget->hide();
     } else if (key == "top") {
-      grid->addWidget(widget, 0, 0);
+      grid->addWidget(widget, 0, 1);
+      middle = true;
     } else if (key == "centre") {
-      grid->addWidget(widget, 1, 0);
-      centre = true;
+      grid->addWidget(widget, 1, 1);
+      grid->setRowStretch(1, 1);
+      middle = true;
+    } else if (key == "left") {
+      grid->addWidget(widget, 0, 0, 2, 1);
+      sides = true;
     } else if (key == "right") {
-      grid->addWidget(widget, 0, 1, 2, 1);
+      grid->addWidget(widget, 0, 2, 2, 1);
+      sides = true;
     } else {
       rest.push_back(entry);
     }
   }
+  if (middle) {
+    grid->setColumnStretch(1, 1);
+  } else if (sides) {
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 2);
+    grid->setRowStretch(1, 1);
+  }
   if (!rest.empty()) {
     auto* rows = new QVBoxLayout;
-    const bool rest_stretches = ArrangeRows(rest, rows);
-    if (!rest_stretches) rows->addStretch(1);
-    grid->addLayout(rows, 2, 0, 1, 2);
-    if (!centre) grid->setRowStretch(2, 1);
+    if (!ArrangeRows(rest, rows)) rows->addStretch(1);
+    grid->addLayout(rows, 2, 0, 1, 3);
+    if (!middle && !sides) grid->setRowStretch(2, 1);
   }
-  if (centre) grid->setRowStretch(1, 1);
-  grid->setColumnStretch(0, 1);
 }
 
 void WindowLayout::ArrangeStrip(Node& node) {
@@ -352,7 +365,8 @@ void WindowLayout::ArrangeRows(Node& node) {
   auto* column = new QVBoxLayout(node.widget);
   const int margin = node.bare ? 0 : kPageMargin;
   column->setContentsMargins(margin, margin, margin, margin);
-  if (!ArrangeRows(node.entries, column)) column->addStretch(1);
+  // Pages keep their controls at the top; a bare area takes only the room they need.
+  if (!ArrangeRows(node.entries, column) && !node.bare) column->addStretch(1);
 }
 
 // A label of more than this many characters is a line of text of its own.
@@ -407,6 +421,12 @@ bool WindowLayout::ArrangeRows(const std::vector<Entry>& entries, QVBoxLayout* c
         } else {
           new_row(Fit::Large, 1).layout->addWidget(widget, 1);
         }
+        break;
+      }
+      case Fit::FixedHeight: {
+        Row& row = new_row(Fit::FixedHeight, 0);
+        row.layout->addWidget(widget, 0);
+        row.layout->addStretch(1);
         break;
       }
       case Fit::FewRows: {

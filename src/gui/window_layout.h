@@ -49,7 +49,7 @@ class WindowLayout {
     ControlAdapter* adapter = nullptr;
     Node* area = nullptr;
   };
-  enum class Fit { Small, Panel, NarrowList, FewRows, Large };
+  enum class Fit { Small, Panel, NarrowList, FewRows, FixedHeight, Large };
 
   Node& Resolve(const std::string& placement);
   Node& AreaNode(Node& parent, const std::string& key);
