@@ -18,7 +18,21 @@
 
 namespace pk {
 
-QtPlatform::QtPlatform() : gui_context_(std::make_unique<QObject>()) {}
+QtPlatform::QtPlatform() : gui_context_(std::make_unique<QObject>()) {
+  NoteScreenSize();
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QObject::connect(app, &QGuiApplication::primaryScreenChanged, gui_context_.get(), [this] { NoteScreenSize(); });
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+      QObject::connect(screen, &QScreen::geometryChanged, gui_context_.get(), [this] { NoteScreenSize(); });
+  }
+}
+
+void QtPlatform::NoteScreenSize() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  std::lock_guard lock(screen_mutex_);
+  screen_ = {screen->size().width(), screen->size().height()};
+}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -111,11 +125,8 @@ void QtPlatform::EndProgram() {
 }
 
 ScreenSize QtPlatform::Screen() {
-  ScreenSize size;
-  OnGuiThread([&] {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) size = {screen->size().width(), screen->size().height()};
-  });
-  return size;
+  std::lock_guard lock(screen_mutex_);
+  return screen_;
 }
 
 // Operator time, as every time of the program is, whatever zone the computer is set to.

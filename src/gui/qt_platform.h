@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 #include "app/platform.h"
 
@@ -38,7 +39,12 @@ class QtPlatform : public Platform {
   // Runs f on the GUI thread: at once there, else queued while this thread waits.
   void OnGuiThread(const std::function<void()>& f);
 
+  void NoteScreenSize();
+
   std::unique_ptr<QObject> gui_context_;
+  // Kept up to date on the GUI thread, so that a worker asking never waits for it.
+  mutable std::mutex screen_mutex_;
+  ScreenSize screen_;
   QPointer<QWidget> parent_;
   std::atomic<bool> unattended_{false};
 };

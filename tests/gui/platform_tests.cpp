@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QScreen>
 #include <algorithm>
+#include <future>
 #include <thread>
 
 #include "gui/qt_platform.h"
@@ -48,6 +50,17 @@ class PlatformTests : public QObject {
     QCOMPARE(seen_title, QStringLiteral("退出"));
     QCOMPARE(seen_text, QStringLiteral("是否退出程序？"));
     QVERIFY(on_gui_thread);
+  }
+
+  void screenSizeIsAnsweredWithoutWaitingForTheGuiThread() {
+    QtPlatform platform;
+    // The GUI thread processes no events while the worker asks.
+    auto asked = std::async(std::launch::async, [&] { return platform.Screen(); });
+    QCOMPARE(asked.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    const ScreenSize size = asked.get();
+    const QSize expected = QGuiApplication::primaryScreen()->size();
+    QCOMPARE(size.width, expected.width());
+    QCOMPARE(size.height, expected.height());
   }
 
   void unattendedRunAnswersWithoutAsking() {
