@@ -36,6 +36,8 @@ Program::Program(Platform& platform_, std::string home_)
   // Missing source keys are written with their defaults; without a data folder the
   // defaults hold for this run.
   sources = LoadWebSources(IniFile(home.empty() ? std::string() : SettingsFilePath(home)));
+  // The companion library's scrapers read the same sources.
+  if (!home.empty()) companion_->SetSourceFile(SettingsFilePath(home));
   SetUpAutoMode(*this);
   SetUpDayFetch(*this);
   SetUpKillFeedRefresh(*this);

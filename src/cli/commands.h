@@ -14,5 +14,7 @@ void AddExtremesCommands(CLI::App& app);
 void AddSkyCommand(CLI::App& app);
 void AddBetPlanCommand(CLI::App& app);
 void AddWorkshopCommands(CLI::App& app);
+void AddWebCommands(CLI::App& app);
+void AddDemoCommand(CLI::App& app);
 
 }  // namespace pk::cli

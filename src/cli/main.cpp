@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
   pk::cli::AddSkyCommand(app);
   pk::cli::AddBetPlanCommand(app);
   pk::cli::AddWorkshopCommands(app);
+  pk::cli::AddWebCommands(app);
+  pk::cli::AddDemoCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
