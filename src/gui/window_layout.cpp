@@ -3,15 +3,15 @@
 #include <QBoxLayout>
 #include <QFrame>
 #include <QGridLayout>
-#include <QLabel>
 #include <algorithm>
 
+#include "app/ui/grid_model.h"
+#include "app/ui/label_model.h"
+#include "base/text.h"
 #include "gui/edit_adapter.h"
 #include "gui/frame_adapter.h"
 #include "gui/grid_adapter.h"
 #include "gui/label_adapter.h"
-#include "app/ui/grid_model.h"
-#include "app/ui/label_model.h"
 #include "gui/qt_text.h"
 #include "gui/report_list_adapter.h"
 #include "gui/tab_adapter.h"
@@ -38,16 +38,10 @@ bool HasWidget(ControlKind kind) {
   }
 }
 
+// The segments of a placement path; empty segments ("a//b", a trailing "/") name nothing.
 std::vector<std::string> SplitPath(const std::string& path) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (start <= path.size()) {
-    const size_t slash = path.find('/', start);
-    const size_t end = slash == std::string::npos ? path.size() : slash;
-    if (end > start) parts.push_back(path.substr(start, end - start));
-    if (slash == std::string::npos) break;
-    start = slash + 1;
-  }
+  std::vector<std::string> parts = Split(path, "/");
+  std::erase_if(parts, [](const std::string& part) { return part.empty(); });
   return parts;
 }
 
