@@ -64,9 +64,9 @@ void PrintBox(Program& program) {
   }
 }
 
-void PrintDraw(Program& program, const std::string& resultLine) {
+void PrintDraw(Program& program, const std::string& resultLine, bool withCountdown = true) {
   std::cout << "开奖: " << resultLine.substr(0, resultLine.find('\r')) << "\n";
-  std::cout << "离开奖: " << program.stats.Countdown << " 秒\n";
+  if (withCountdown) std::cout << "离开奖: " << program.stats.Countdown << " 秒\n";
   PrintBox(program);
   std::cout << std::flush;
 }
@@ -77,6 +77,7 @@ void RunDemo(const DemoOptions& options) {
   DemoHome home(options.home);
   RecordingPlatform platform;
   auto program = std::make_unique<Program>(platform, home.Path());
+  LoadExtremesStore(*program);
   std::unique_ptr<DemoSources> demo = StartDemoSources(*program, options.speed);
   std::cout << "模拟器: " << demo->BaseAddress() << "，每 " << 300 / options.speed << " 秒一期\n";
 
@@ -85,7 +86,7 @@ void RunDemo(const DemoOptions& options) {
     throw UsageError{"the day fetch brought no draws"};
   }
   std::cout << "获取数据: " << program->history.size() << " 期\n";
-  PrintDraw(*program, ResultLine(program->history.back()));
+  PrintDraw(*program, ResultLine(program->history.back()), false);
 
   interrupted = 0;
   std::signal(SIGINT, [](int) { interrupted = 1; });

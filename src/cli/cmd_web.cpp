@@ -17,9 +17,6 @@
 #include "cli/program_dump.h"
 #include "cli/cmd_web_session.h"
 #include "settings/settings_file.h"
-#include "stats/extremes_loading.h"
-#include "store/draw_store.h"
-#include "store/store_files.h"
 
 namespace pk::cli {
 
@@ -35,16 +32,13 @@ struct WebOptions {
 };
 
 // A program over the data folder, its sources pointed at one address when asked, with
-// the stored extremes loaded when the folder has a store.
+// the extremes store loaded as start-up loads it.
 std::unique_ptr<Program> OpenProgram(RecordingPlatform& platform, const WebOptions& options) {
   std::filesystem::create_directories(options.home);
   if (!options.sources.empty())
     SaveWebSources(IniFile(SettingsFilePath(options.home)), WebSources::AllAt(options.sources));
   auto program = std::make_unique<Program>(platform, options.home);
-  if (std::filesystem::exists(DataFilePath(options.home, kExtremesFileName))) {
-    program->store = DrawStore::OpenExtremes(options.home, &program->statements());
-    LoadExtremes(*program);
-  }
+  LoadExtremesStore(*program);
   return program;
 }
 

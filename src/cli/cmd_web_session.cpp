@@ -1,10 +1,17 @@
 #include "cli/cmd_web_session.h"
 
+#include <filesystem>
 #include <mutex>
 
 #include "acquire/online_bulletin.h"
 #include "app/draw_history.h"
 #include "app/ui/ui_models.h"
+#include "base/ini.h"
+#include "settings/settings_file.h"
+#include "stats/extremes_loading.h"
+#include "store/database_preparation.h"
+#include "store/draw_store.h"
+#include "store/store_files.h"
 
 namespace pk::cli {
 
@@ -18,6 +25,13 @@ int DrawsHeld(Program& program) {
 }
 
 }  // namespace
+
+void LoadExtremesStore(Program& program) {
+  if (!std::filesystem::exists(DataFilePath(program.home, kExtremesFileName)))
+    PrepareDatabaseFile(program.home, BuiltInDataStamp(), IniFile(SettingsFilePath(program.home)), program.platform);
+  program.store = DrawStore::OpenExtremes(program.home, &program.statements());
+  LoadExtremes(program);
+}
 
 bool FetchDay(Program& program) {
   Main(program).Get<EditModel>("日期框").SetText(FetchBulletin(program));

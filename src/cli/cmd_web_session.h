@@ -8,6 +8,10 @@
 
 namespace pk::cli {
 
+// The extremes store as start-up has it: the delivered one when the data folder has
+// none, opened and loaded, so that the passes compare with stored extremes.
+void LoadExtremesStore(Program& program);
+
 // Reads the online bulletin (server clock, date box) and runs the day fetch to its end.
 // True when it loaded draws.
 bool FetchDay(Program& program);
