@@ -10,6 +10,8 @@
 #include "cli/program_dump.h"
 #include "settings/settings_file.h"
 #include "stats/extremes_loading.h"
+#include "base/ini.h"
+#include "store/database_preparation.h"
 #include "store/draw_store.h"
 #include "store/store_files.h"
 
@@ -51,12 +53,14 @@ void RunAnalyze(const AnalyzeOptions& options) {
 
   RecordingPlatform platform;
   Program program(platform, options.home);
-  // A data folder with an extremes store is loaded as start-up loads it, so that the
-  // passes compare with the stored extremes and write the passed ones back.
-  if (std::filesystem::exists(DataFilePath(options.home, kExtremesFileName))) {
-    program.store = DrawStore::OpenExtremes(options.home, &program.statements());
-    LoadExtremes(program);
+  // The extremes store is loaded as start-up loads it, so that the passes compare with the
+  // stored extremes and write the passed ones back. A data folder without one gets the
+  // delivered store; a store already there is used as given, whatever its time stamp.
+  if (!std::filesystem::exists(DataFilePath(options.home, kExtremesFileName))) {
+    PrepareDatabaseFile(options.home, BuiltInDataStamp(), IniFile(SettingsFilePath(options.home)), platform);
   }
+  program.store = DrawStore::OpenExtremes(options.home, &program.statements());
+  LoadExtremes(program);
   const size_t dayCount = lines.size() - options.then;
   {
     std::lock_guard lock(program.drawLock);

@@ -3,6 +3,7 @@
 #include "acquire/draw_intake.h"
 #include "app/draw_history.h"
 #include "app/recording_platform.h"
+#include "support/temp_home.h"
 #include "app/ui/ui_models.h"
 
 namespace pk {
@@ -23,8 +24,9 @@ std::string DayFields(const std::array<std::string, 10>& numbers, const std::str
 }
 
 struct HistoryTest : testing::Test {
+  test::TempHome home;
   RecordingPlatform platform;
-  Program program{platform, "."};
+  Program program{platform, home.Path()};
 };
 
 TEST(ChampionGapTest, ShorterWayAroundTheCircle) {
