@@ -1,5 +1,7 @@
 #include "base/ini.h"
 
+#include "base/files.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -124,37 +126,6 @@ Location Locate(const Document& doc, std::string_view section, std::string_view 
 }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-
-std::string TemporaryPathBeside(const std::string& path) {
-  std::random_device random;
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".%08x.tmp", random());
-  return path + suffix;
-}
-
-// Writes content to a new file beside path and renames it over path, so that readers
-// and a crash mid-write only ever see the old or the new file.
-bool ReplaceFile(const std::string& path, const std::string& content) {
-  namespace fs = std::filesystem;
-  const std::string temporary = TemporaryPathBeside(path);
-  std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size() && std::fflush(file) == 0;
-#if __has_include(<unistd.h>)
-  ok = ok && ::fsync(::fileno(file)) == 0;
-#endif
-  ok = std::fclose(file) == 0 && ok;
-  std::error_code error;
-  if (ok) {
-    const fs::file_status existing = fs::status(path, error);
-    if (!error && fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
-    error.clear();
-    fs::rename(temporary, path, error);
-    ok = !error;
-  }
-  if (!ok) fs::remove(temporary, error);
-  return ok;
-}
 
 // Serialises read-modify-write cycles of this process, so that two threads writing
 // different keys of one file do not lose each other's change.

@@ -11,6 +11,7 @@
 #include "app/platform.h"
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
+#include "base/files.h"
 #include "base/gbk.h"
 #include "base/numbers.h"
 #include "base/time.h"
@@ -49,27 +50,6 @@ std::optional<std::string> ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Writes the bytes to a new file beside path and renames it over path, so that a crash
-// or a full disk never leaves half a log behind.
-bool ReplaceFileBytes(const fs::path& path, const std::string& bytes) {
-  std::random_device random;
-  const fs::path temporary = path.string() + "." + std::to_string(random()) + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-#if __has_include(<unistd.h>)
-  ok = ok && ::fsync(::fileno(file)) == 0;
-#endif
-  ok = std::fclose(file) == 0 && ok;
-  std::error_code error;
-  if (ok) {
-    fs::rename(temporary, path, error);
-    ok = !error;
-  }
-  if (!ok) fs::remove(temporary, error);
-  return ok;
 }
 
 // One day-file line: six fields each followed by a tab, one more tab, the time.
@@ -112,7 +92,7 @@ void LogRecommendations(Program& program) {
     if (fs::exists(dayFile, error) && !old) {
       // There but unreadable: leave it alone rather than replace it with a new file.
     } else {
-      ReplaceFileBytes(dayFile, old ? *old + Utf8ToGbk(buffer) : Utf8ToGbk(LogHeaderLine() + buffer));
+      ReplaceFile(dayFile, old ? *old + Utf8ToGbk(buffer) : Utf8ToGbk(LogHeaderLine() + buffer));
     }
   }
 
@@ -140,7 +120,7 @@ void ExportLog(Program& program) {
   const std::optional<std::string> path =
       program.platform.AskSavePath({"文本文件（.txt）|*.txt", error ? program.home : start.string(), ".txt"});
   if (!path) return;
-  ReplaceFileBytes(*path, Utf8ToGbk(ExportText(program)));
+  ReplaceFile(*path, Utf8ToGbk(ExportText(program)));
 }
 
 }  // namespace pk
