@@ -39,8 +39,11 @@ std::string TakeLibraryMessage(void* handle) {
 
 }  // namespace
 
-CompanionLibrary::CompanionLibrary(std::filesystem::path programFolder, UnavailableCallback onUnavailable)
-    : libraryPath_(std::move(programFolder) / "sim" / "libqelmora.so"), onUnavailable_(std::move(onUnavailable)) {}
+CompanionLibrary::CompanionLibrary(std::filesystem::path programFolder, UnavailableCallback onUnavailable,
+                                   UnavailableCallback onLibraryMessage)
+    : libraryPath_(std::move(programFolder) / "sim" / "libqelmora.so"),
+      onUnavailable_(std::move(onUnavailable)),
+      onLibraryMessage_(std::move(onLibraryMessage)) {}
 
 CompanionLibrary::~CompanionLibrary() {
   if (handle_) dlclose(handle_);
@@ -84,6 +87,15 @@ void CompanionLibrary::Report(const std::string& message) const {
   if (!message.empty() && onUnavailable_) onUnavailable_(message);
 }
 
+void CompanionLibrary::ReportLibraryMessage(const std::string& message) const {
+  if (message.empty()) return;
+  if (onLibraryMessage_) {
+    onLibraryMessage_(message);
+  } else {
+    Report(message);
+  }
+}
+
 std::string CompanionLibrary::Qelmora(const std::string& utf8Draws, int slots, int offset) {
   const std::string gbk = Utf8ToGbk(utf8Draws);
   return CallForText<SkyFunction>(kQelmora, gbk.c_str(), static_cast<int32_t>(slots), static_cast<int32_t>(offset));
@@ -106,7 +118,7 @@ std::string CompanionLibrary::GetOldDate1() {
     std::lock_guard lock(mutex_);
     message = TakeLibraryMessage(handle_);
   }
-  Report(message);
+  ReportLibraryMessage(message);
   return answer;
 }
 

@@ -20,8 +20,10 @@ class CompanionLibrary {
  public:
   using UnavailableCallback = std::function<void(const std::string& message)>;
 
-  // programFolder holds sim/libqelmora.so. The callback may be empty.
-  explicit CompanionLibrary(std::filesystem::path programFolder, UnavailableCallback onUnavailable = {});
+  // programFolder holds sim/libqelmora.so. Either callback may be empty; without the second,
+  // the messages a library call raises itself go to the first as well.
+  explicit CompanionLibrary(std::filesystem::path programFolder, UnavailableCallback onUnavailable = {},
+                            UnavailableCallback onLibraryMessage = {});
   ~CompanionLibrary();
   CompanionLibrary(const CompanionLibrary&) = delete;
   CompanionLibrary& operator=(const CompanionLibrary&) = delete;
@@ -55,9 +57,11 @@ class CompanionLibrary {
   std::string CallForText(Export which, Args... args);
 
   void Report(const std::string& message) const;
+  void ReportLibraryMessage(const std::string& message) const;
 
   std::filesystem::path libraryPath_;
   UnavailableCallback onUnavailable_;
+  UnavailableCallback onLibraryMessage_;
   std::mutex mutex_;
   void* handle_ = nullptr;
   bool loadTried_ = false;

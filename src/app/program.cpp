@@ -26,8 +26,15 @@ Program::Program(Platform& platform_, std::string home_)
       home(std::move(home_)),
       ui_(std::make_unique<UiRegistry>()),
       statements_(std::make_unique<StatementLog>()),
+      // A missing companion library or export is told once, in the status bar, so that a
+      // plan on a worker never waits for a message box; the library's own messages (the
+      // draw page that could not be read) are message boxes.
       companion_(std::make_unique<CompanionLibrary>(
-          ProgramFolder(), [this](const std::string& message) { platform.ShowMessage(message, "提示", MessageButtons::Ok); })) {
+          ProgramFolder(),
+          [this](const std::string& message) {
+            ui_->Window(kMainWindow).Get<StatusBarModel>("状态条1").SetPartText(0, message);
+          },
+          [this](const std::string& message) { platform.ShowMessage(message, "", MessageButtons::Ok); })) {
   CreateMainWindow(*ui_);
   ConnectBetPlan(*this);
   SetUpRecommendationBox(*this);
