@@ -112,6 +112,22 @@ TEST(CompanionLibrary, CallsEveryExportOfTheBuiltLibraryInUtf8) {
   EXPECT_EQ(reports.messages, std::vector<std::string>{"获取失败，请重新获取！"});
 }
 
+TEST(CompanionLibrary, LibraryMessagesAndMissingPartsGoToTheirOwnCallbacks) {
+  Reports unavailable, raised;
+  CompanionLibrary library(PKCALC_BIN_DIR, unavailable.Callback(), raised.Callback());
+  library.SetSourceFile(DeadSourcesFile());
+  EXPECT_EQ(library.GetOldDate1(), "");
+  EXPECT_TRUE(unavailable.messages.empty());
+  EXPECT_EQ(raised.messages, std::vector<std::string>{"获取失败，请重新获取！"});
+
+  Reports missing, none;
+  CompanionLibrary absent("/nonexistent/program", missing.Callback(), none.Callback());
+  EXPECT_EQ(absent.GetOldDate1(), "");
+  EXPECT_EQ(absent.Qelmora(kRepeatOnly, 1, 0), "");
+  EXPECT_EQ(missing.messages.size(), 1u);
+  EXPECT_TRUE(none.messages.empty());
+}
+
 TEST(CompanionLibrary, MissingLibraryAnswersEmptyAndIsReportedOnce) {
   Reports reports;
   CompanionLibrary library("/nonexistent/program", reports.Callback());
