@@ -56,11 +56,7 @@ void RunAnalyze(const AnalyzeOptions& options) {
   // The extremes store is loaded as start-up loads it, so that the passes compare with the
   // stored extremes and write the passed ones back. A data folder without one gets the
   // delivered store; a store already there is used as given, whatever its time stamp.
-  if (!std::filesystem::exists(DataFilePath(options.home, kExtremesFileName))) {
-    PrepareDatabaseFile(options.home, BuiltInDataStamp(), IniFile(SettingsFilePath(options.home)), platform);
-  }
-  program.store = DrawStore::OpenExtremes(options.home, &program.statements());
-  LoadExtremes(program);
+  OpenAndLoadExtremes(program);
   const size_t dayCount = lines.size() - options.then;
   {
     std::lock_guard lock(program.drawLock);

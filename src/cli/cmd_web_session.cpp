@@ -26,12 +26,7 @@ int DrawsHeld(Program& program) {
 
 }  // namespace
 
-void LoadExtremesStore(Program& program) {
-  if (!std::filesystem::exists(DataFilePath(program.home, kExtremesFileName)))
-    PrepareDatabaseFile(program.home, BuiltInDataStamp(), IniFile(SettingsFilePath(program.home)), program.platform);
-  program.store = DrawStore::OpenExtremes(program.home, &program.statements());
-  LoadExtremes(program);
-}
+void LoadExtremesStore(Program& program) { OpenAndLoadExtremes(program); }
 
 bool FetchDay(Program& program) {
   Main(program).Get<EditModel>("日期框").SetText(FetchBulletin(program));

@@ -5,6 +5,7 @@
 #include "app/ui/main_window_controls.h"
 #include "app/version.h"
 #include "gui/car_pictures.h"
+#include "gui/demo_run.h"
 #include "gui/desktop_startup.h"
 #include "gui/gui_options.h"
 #include "gui/gui_shell.h"
@@ -36,5 +37,8 @@ int main(int argc, char** argv) {
   main_window->OnClosed([] { QCoreApplication::quit(); });
 
   if (!options.screenshot.isEmpty()) return pk::SaveScreenshot(shell, options.screenshot_window, options.screenshot, {});
+  // Declared after the program and the windows, so that the demo (and its simulator) ends first.
+  std::unique_ptr<pk::DemoRun> demo;
+  if (options.demo) demo = std::make_unique<pk::DemoRun>(program);
   return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <mutex>
 #include <string>
@@ -15,8 +16,12 @@
 #include "base/text.h"
 #include "stats/champion_omission.h"
 #include "stats/combination_omission.h"
+#include "base/ini.h"
+#include "settings/settings_file.h"
+#include "store/database_preparation.h"
 #include "store/draw_store.h"
 #include "store/record_set.h"
+#include "store/store_files.h"
 #include "store/store_reads.h"
 #include "store/table_keys.h"
 
@@ -135,6 +140,14 @@ void LoadExtremes(Program& program) {
 
   FillExtremeLists(program);
   main.Get<ButtonModel>("按钮_获取数据").SetEnabled(true);
+}
+
+void OpenAndLoadExtremes(Program& program) {
+  if (!std::filesystem::exists(DataFilePath(program.home, kExtremesFileName))) {
+    PrepareDatabaseFile(program.home, BuiltInDataStamp(), IniFile(SettingsFilePath(program.home)), program.platform);
+  }
+  program.store = DrawStore::OpenExtremes(program.home, &program.statements());
+  LoadExtremes(program);
 }
 
 }  // namespace pk

@@ -25,4 +25,9 @@ std::string PositionExtremesText(const TableSnapshot& stored);
 // table as it was and says so in the status bar.
 void LoadExtremes(Program& program);
 
+// Start-up's store steps in one: a data folder without date.dat gets the delivered store
+// (a store already there is used as it is), the main connection opens on it with the
+// program's statement log, and the extremes are loaded.
+void OpenAndLoadExtremes(Program& program);
+
 }  // namespace pk
