@@ -15,25 +15,9 @@
 #include "app/program.h"
 #include "app/recording_platform.h"
 #include "app/ui/ui_models.h"
+#include "support/temp_home.h"
 
 namespace pk::test {
-
-class TempHome {
- public:
-  TempHome() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pkcalc-acquire-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
-  }
-  ~TempHome() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 using Order = std::array<std::string, 10>;
 
