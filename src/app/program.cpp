@@ -4,7 +4,9 @@
 #include "acquire/day_fetch.h"
 #include "acquire/help_window.h"
 #include "acquire/online_bulletin.h"
+#include "app/about_window.h"
 #include "app/companion_library.h"
+#include "app/main_window_behaviour.h"
 #include "app/platform.h"
 #include "app/program_folder.h"
 #include "app/ui/main_window_controls.h"
@@ -12,6 +14,7 @@
 #include "base/ini.h"
 #include "plans/bet_plan.h"
 #include "plans/kill_feed_plan.h"
+#include "settings/lock_window.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "stats/log_window.h"
@@ -50,6 +53,9 @@ Program::Program(Platform& platform_, std::string home_)
   SetUpKillFeedRefresh(*this);
   SetUpUpdateCheck(*this);
   SetUpHelpWindow(*this);
+  SetUpAboutWindow(*this);
+  SetUpLockWindow(*this);
+  SetUpMainWindowBehaviour(*this);
 }
 
 // No job may outlive the records it works on.

@@ -27,10 +27,25 @@ void RecordingPlatform::SetComputerClock(DateTime t) {
   clock_ = t;
 }
 
+void RecordingPlatform::SetSystemTray(bool present) {
+  std::lock_guard lock(mutex_);
+  systemTray_ = present;
+}
+
+bool RecordingPlatform::HasSystemTray() {
+  std::lock_guard lock(mutex_);
+  return systemTray_;
+}
+
 MessageAnswer RecordingPlatform::ShowMessage(const std::string& text, const std::string& title,
                                              MessageButtons buttons) {
+  return ShowIconMessage(text, title, buttons, MessageIcon::None);
+}
+
+MessageAnswer RecordingPlatform::ShowIconMessage(const std::string& text, const std::string& title,
+                                                 MessageButtons buttons, MessageIcon icon) {
   std::lock_guard lock(mutex_);
-  messages_.push_back({text, title, buttons});
+  messages_.push_back({text, title, buttons, icon});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (answers_.empty()) return MessageAnswer::No;
   MessageAnswer answer = answers_.front();

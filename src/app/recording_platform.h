@@ -13,6 +13,7 @@ class RecordingPlatform : public Platform {
   struct Message {
     std::string text, title;
     MessageButtons buttons;
+    MessageIcon icon = MessageIcon::None;
   };
 
   // Queued answers. Without one, a Yes/No question is answered No and the save dialog is cancelled.
@@ -21,8 +22,11 @@ class RecordingPlatform : public Platform {
   void SetProcessNames(std::vector<std::string> names);
   void SetScreen(ScreenSize size);
   void SetComputerClock(DateTime t);
+  void SetSystemTray(bool present);
 
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageButtons buttons) override;
+  MessageAnswer ShowIconMessage(const std::string& text, const std::string& title, MessageButtons buttons,
+                                MessageIcon icon) override;
   std::optional<std::string> AskSavePath(const SaveDialogRequest& request) override;
   void OpenWebAddress(const std::string& url) override;
   void ShutDownComputer() override;
@@ -30,6 +34,7 @@ class RecordingPlatform : public Platform {
   ScreenSize Screen() override;
   DateTime ComputerClock() override;
   std::vector<std::string> ProcessNames() override;
+  bool HasSystemTray() override;
 
   // What was asked, in order.
   std::vector<Message> Messages() const;
@@ -50,6 +55,7 @@ class RecordingPlatform : public Platform {
   std::vector<std::string> opened_;
   int shutDowns_ = 0;
   int ends_ = 0;
+  bool systemTray_ = true;
 };
 
 }  // namespace pk

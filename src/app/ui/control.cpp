@@ -54,5 +54,25 @@ void Control::RaiseToTop() {
 void Control::LowerToBottom() {
   Write([&] { stacking_ = Stacking::Bottom; });
 }
+std::optional<ControlGeometry> Control::Geometry() const {
+  return Read([&] { return geometry_; });
+}
+void Control::SetGeometry(ControlGeometry geometry) {
+  Write([&] { geometry_ = geometry; });
+}
+void Control::MoveTo(int left, int top) {
+  Write([&] {
+    ControlGeometry moved = geometry_.value_or(ControlGeometry{});
+    moved.left = left;
+    moved.top = top;
+    geometry_ = moved;
+  });
+}
+int Control::FocusRequests() const {
+  return Read([&] { return focus_requests_; });
+}
+void Control::RequestFocus() {
+  Write([&] { ++focus_requests_; });
+}
 
 }  // namespace pk

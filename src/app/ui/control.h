@@ -9,6 +9,7 @@
 // across calls; the system's jobs serialise those with DrawLock.
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,6 +44,13 @@ enum class ControlKind {
 // Short lower-case name of a kind ("grid", "list", "button", ...), as in the JSON dump.
 std::string_view KindName(ControlKind kind);
 
+// A control's place and size in pixels inside a window laid out as a fixed form
+// (placement "form"); other controls have none and are laid out by their area.
+struct ControlGeometry {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const ControlGeometry&) const = default;
+};
+
 // Where a control sits relative to its siblings that share its area
 // (the recommendation box covers the bet plan list or lies under it).
 enum class Stacking { Default, Top, Bottom };
@@ -67,6 +75,15 @@ class Control {
   Stacking StackOrder() const;
   void RaiseToTop();
   void LowerToBottom();
+
+  std::optional<ControlGeometry> Geometry() const;
+  void SetGeometry(ControlGeometry geometry);
+  // Moves the control, keeping its size.
+  void MoveTo(int left, int top);
+
+  // The keyboard focus goes to this control. The count lets the GUI see each request.
+  int FocusRequests() const;
+  void RequestFocus();
 
   // Installed once by the window that owns the control, before the control is shared.
   void SetChangeHook(std::function<void()> hook) { change_hook_ = std::move(hook); }
@@ -107,6 +124,8 @@ class Control {
   bool visible_ = true;
   bool enabled_ = true;
   Stacking stacking_ = Stacking::Default;
+  int focus_requests_ = 0;
+  std::optional<ControlGeometry> geometry_;
 };
 
 }  // namespace pk

@@ -1,6 +1,8 @@
 #pragma once
 // Edit box: its text, appending at the end, and the scroll requests the GUI carries out
-// (scroll to the end, one line down).
+// (scroll to the end, one line down), whether typed text is masked (passwords), and the
+// Enter key pressed in it.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,8 @@ namespace pk {
 
 class EditModel : public Control {
  public:
+  using EnterHandler = std::function<void()>;
+
   EditModel(std::string name, std::string text = {}, std::string placement = {})
       : Control(std::move(name), ControlKind::Edit, std::move(placement)), text_(std::move(text)) {}
 
@@ -26,6 +30,14 @@ class EditModel : public Control {
   // The line-down scroll message.
   void LineDown() { Write([&] { ++line_down_count_; }); }
 
+  // Typed text is shown masked (password echo).
+  bool Masked() const { return Read([&] { return masked_; }); }
+  void SetMasked(bool masked) { Write([&] { masked_ = masked; }); }
+
+  void OnEnter(EnterHandler handler) { Write([&] { enter_handler_ = std::move(handler); }); }
+  // The user pressed Enter in the box.
+  void PressEnter() { Fire(enter_handler_); }
+
   int ScrollToEndRequests() const { return Read([&] { return scroll_to_end_requests_; }); }
   int LineDownCount() const { return Read([&] { return line_down_count_; }); }
 
@@ -33,6 +45,8 @@ class EditModel : public Control {
   std::string text_;
   int scroll_to_end_requests_ = 0;
   int line_down_count_ = 0;
+  bool masked_ = false;
+  EnterHandler enter_handler_;
 };
 
 }  // namespace pk
