@@ -44,6 +44,7 @@ EditAdapter::EditAdapter(EditModel& edit, bool multiline) : ControlAdapter(edit)
   SetWidget(line_);
   QObject::connect(line_, &QLineEdit::textEdited, line_,
                    [this](const QString& text) { model_.SetText(ToUtf8(text)); });
+  QObject::connect(line_, &QLineEdit::returnPressed, line_, [this] { model_.PressEnter(); });
 }
 
 void EditAdapter::Update() {
@@ -51,6 +52,8 @@ void EditAdapter::Update() {
     UpdateBox();
     return;
   }
+  const QLineEdit::EchoMode echo = model_.Masked() ? QLineEdit::Password : QLineEdit::Normal;
+  if (line_->echoMode() != echo) line_->setEchoMode(echo);
   const QString text = ToQString(model_.Text());
   if (line_->text() != text) line_->setText(text);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Edit box: a one-line QLineEdit for inputs, or a read-only QPlainTextEdit for a box of
-// lines such as the results box. The user's typing goes to the model; appended text and
-// the scroll requests (to the end, one line down) are carried out on the widget.
+// lines such as the results box. The user's typing and Enter go to the model, a masked
+// model's text shows as password dots; appended text and the scroll requests (to the
+// end, one line down) are carried out on the widget.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <memory>

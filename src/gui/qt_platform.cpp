@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QUrl>
 #include <cstdio>
@@ -20,6 +21,7 @@ namespace pk {
 
 QtPlatform::QtPlatform() : gui_context_(std::make_unique<QObject>()) {
   NoteScreenSize();
+  has_tray_ = QSystemTrayIcon::isSystemTrayAvailable();
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     QObject::connect(app, &QGuiApplication::primaryScreenChanged, gui_context_.get(), [this] { NoteScreenSize(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -44,15 +46,56 @@ void QtPlatform::OnGuiThread(const std::function<void()>& f) {
   QMetaObject::invokeMethod(gui_context_.get(), f, Qt::BlockingQueuedConnection);
 }
 
+void QtPlatform::QueueAnswer(MessageAnswer answer) {
+  std::lock_guard lock(asked_mutex_);
+  queued_answers_.push_back(answer);
+}
+
+std::vector<QtPlatform::AskedMessage> QtPlatform::Asked() const {
+  std::lock_guard lock(asked_mutex_);
+  return asked_;
+}
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
 MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageButtons buttons) {
+  return ShowIconMessage(text, title, buttons, MessageIcon::None);
+}
+
+MessageAnswer QtPlatform::ShowIconMessage(const std::string& text, const std::string& title, MessageButtons buttons,
+                                          MessageIcon icon) {
   MessageAnswer answer = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  {
+    std::lock_guard lock(asked_mutex_);
+    asked_.push_back({text, title, icon});
+    if (!queued_answers_.empty()) {
+      answer = queued_answers_.front();
+      queued_answers_.pop_front();
+      return answer;
+    }
+  }
   if (unattended_) {
     std::fprintf(stderr, "pkcalc: message \"%s\" (%s)\n", text.c_str(), title.c_str());
     return answer;
   }
   OnGuiThread([&] {
+    // Nobody to ask any more (the program is ending) by the time the question got here.
+    if (unattended_) return;
     QMessageBox box(parent_);
     box.setWindowTitle(ToQString(title));
+    box.setIcon(BoxIcon(icon));
     box.setText(ToDisplayText(text));
     if (buttons == MessageButtons::YesNo) {
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -120,6 +163,7 @@ void QtPlatform::ShutDownComputer() {
 }
 
 void QtPlatform::EndProgram() {
+  end_requested_ = true;
   // Queued, so that it also ends a program whose event loop has not started yet.
   QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
@@ -158,5 +202,10 @@ std::vector<std::string> ProcessNamesUnder(const std::string& proc_folder) {
 }
 
 std::vector<std::string> QtPlatform::ProcessNames() { return ProcessNamesUnder("/proc"); }
+
+bool QtPlatform::HasSystemTray() {
+  if (QThread::currentThread() == gui_context_->thread()) has_tray_ = QSystemTrayIcon::isSystemTrayAvailable();
+  return has_tray_;
+}
 
 }  // namespace pk

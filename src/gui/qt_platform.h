@@ -7,8 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "app/platform.h"
 
@@ -25,8 +28,22 @@ class QtPlatform : public Platform {
   // With nobody at the screen (the screenshot run) messages go to standard error and
   // are answered OK or No, and the save dialog is cancelled, instead of waiting forever.
   void SetUnattended(bool unattended) { unattended_ = unattended; }
+  // Whether the program was told to end.
+  bool EndRequested() const { return end_requested_; }
+
+  // For tests: each queued answer answers the next message box instead of the user,
+  // without showing it.
+  void QueueAnswer(MessageAnswer answer);
+  struct AskedMessage {
+    std::string text, title;
+    MessageIcon icon = MessageIcon::None;
+  };
+  // Every message put to the user, in order.
+  std::vector<AskedMessage> Asked() const;
 
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageButtons buttons) override;
+  MessageAnswer ShowIconMessage(const std::string& text, const std::string& title, MessageButtons buttons,
+                                MessageIcon icon) override;
   std::optional<std::string> AskSavePath(const SaveDialogRequest& request) override;
   void OpenWebAddress(const std::string& url) override;
   void ShutDownComputer() override;
@@ -34,6 +51,8 @@ class QtPlatform : public Platform {
   ScreenSize Screen() override;
   DateTime ComputerClock() override;
   std::vector<std::string> ProcessNames() override;
+  // Asked on the GUI thread; a worker gets the answer last seen there.
+  bool HasSystemTray() override;
 
  private:
   // Runs f on the GUI thread: at once there, else queued while this thread waits.
@@ -47,6 +66,11 @@ class QtPlatform : public Platform {
   ScreenSize screen_;
   QPointer<QWidget> parent_;
   std::atomic<bool> unattended_{false};
+  std::atomic<bool> has_tray_{false};
+  std::atomic<bool> end_requested_{false};
+  mutable std::mutex asked_mutex_;
+  std::deque<MessageAnswer> queued_answers_;
+  std::vector<AskedMessage> asked_;
 };
 
 // Web addresses the program opens: http and https only, so that a page's text never

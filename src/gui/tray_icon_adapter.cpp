@@ -10,10 +10,12 @@ TrayIconAdapter::TrayIconAdapter(TrayIconModel& tray, MenuLookup menus)
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   icon_ = std::make_unique<QSystemTrayIcon>();
   QObject::connect(icon_.get(), &QSystemTrayIcon::activated, icon_.get(),
-                   [this](QSystemTrayIcon::ActivationReason reason) {
-                     if (reason == QSystemTrayIcon::Trigger) model_.RaiseEvent(kTrayLeftClick);
-                     if (reason == QSystemTrayIcon::Context) model_.RaiseEvent(kTrayRightClick);
-                   });
+                   [this](QSystemTrayIcon::ActivationReason reason) { Activate(reason); });
+}
+
+void TrayIconAdapter::Activate(QSystemTrayIcon::ActivationReason reason) {
+  if (reason == QSystemTrayIcon::Trigger) model_.RaiseEvent(kTrayLeftClick);
+  if (reason == QSystemTrayIcon::Context) model_.RaiseEvent(kTrayRightClick);
 }
 
 void TrayIconAdapter::Update() {

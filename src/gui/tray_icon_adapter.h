@@ -23,6 +23,9 @@ class TrayIconAdapter : public ControlAdapter {
 
   // Null where the desktop has no system tray.
   QSystemTrayIcon* trayIcon() const { return icon_.get(); }
+  // The user clicked the icon: a click (left) or the context request (right) goes to
+  // the model as its event code; other activations are ignored.
+  void Activate(QSystemTrayIcon::ActivationReason reason);
   bool Showing() const { return icon_ && icon_->isVisible(); }
 
  protected:

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/ui/grid_model.h"
+#include "app/ui/main_window_controls.h"
 #include "app/ui/label_model.h"
 #include "base/text.h"
 #include "gui/edit_adapter.h"
@@ -26,6 +27,8 @@ constexpr int kSpacing = 4;
 constexpr int kNarrowListWidth = 260;
 // A grid created with more than one and at most this many rows keeps them all in sight.
 constexpr int kFewRows = 12;
+// An empty side column: the main window is this much wider with its partner links.
+constexpr int kSideColumnWidth = kMainWidthWithPartners - kMainWidthWithoutPartners;
 
 bool HasWidget(ControlKind kind) {
   switch (kind) {
@@ -95,10 +98,27 @@ QWidget* WindowLayout::Build() {
 
   for (ControlAdapter* adapter : adapters_) {
     if (!adapter->widget() || adapter->control().Kind() == ControlKind::StatusBar) continue;
-    Resolve(adapter->control().Placement()).entries.push_back({adapter, nullptr});
+    auto placed = hints_.placements.find(adapter->control().Name());
+    const std::string& placement = placed == hints_.placements.end() ? adapter->control().Placement() : placed->second;
+    Resolve(placement).entries.push_back({adapter, nullptr});
   }
   for (Node* node : node_order_) Arrange(*node);
+  KeepSideColumns();
   return root_node.widget;
+}
+
+// A frame that makes a column beside the window's centre on its own (the partner-link
+// column) is shown and hidden with its model even while nothing is inside it yet, at
+// the width the window gives that column.
+void WindowLayout::KeepSideColumns() {
+  for (ControlAdapter* adapter : adapters_) {
+    auto* frame = dynamic_cast<FrameAdapter*>(adapter);
+    if (!frame) continue;
+    const std::string& placement = frame->control().Placement();
+    if (!placement.starts_with("left/") && !placement.starts_with("right/")) continue;
+    frame->SetHasContent(true);
+    if (frame->frame()->layout() == nullptr) frame->frame()->setFixedWidth(kSideColumnWidth);
+  }
 }
 
 WindowLayout::Node& WindowLayout::AreaNode(Node& parent, const std::string& key) {
@@ -188,7 +208,15 @@ bool WindowLayout::AllSmall(const Node& node) const {
   return true;
 }
 
+bool WindowLayout::IsForm(const Node& node) const {
+  if (node.entries.empty()) return false;
+  for (const Entry& entry : node.entries)
+    if (!entry.adapter || !entry.adapter->control().Geometry()) return false;
+  return true;
+}
+
 WindowLayout::Fit WindowLayout::FitOf(const Entry& entry) const {
+  if (entry.area && IsForm(*entry.area)) return Fit::Large;
   if (entry.area) return AllSmall(*entry.area) ? Fit::Panel : Fit::Large;
   if (IsSmall(*entry.adapter)) return Fit::Small;
   if (entry.adapter->control().Kind() == ControlKind::Animation) return Fit::FixedHeight;
@@ -205,6 +233,7 @@ WindowLayout::Fit WindowLayout::FitOf(const Entry& entry) const {
 void WindowLayout::Arrange(Node& node) {
   if (node.key.empty()) return ArrangeRoot(node);
   if (node.key == "top") return ArrangeStrip(node);
+  if (IsForm(node)) return ArrangeForm(node);
   for (const Entry& entry : node.entries)
     if (entry.adapter && entry.adapter->control().StackOrder() != Stacking::Default && node.entries.size() > 1)
       return ArrangeStack(node);
@@ -222,7 +251,10 @@ void WindowLayout::Arrange(Node& node) {
 // reading pane beside a list on the left) takes the spare width.
 void WindowLayout::ArrangeRoot(Node& node) {
   auto* grid = new QGridLayout(node.widget);
-  grid->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+  // A window that is one fixed form keeps the form's pixels where the form says.
+  const bool one_form = node.entries.size() == 1 && node.entries[0].area && IsForm(*node.entries[0].area);
+  const int margin = one_form ? 0 : kPageMargin;
+  grid->setContentsMargins(margin, margin, margin, margin);
   grid->setSpacing(kSpacing);
   std::vector<Entry> rest;
   bool middle = false;
@@ -353,6 +385,23 @@ void WindowLayout::ArrangeLabelPanel(Node& node) {
   }
   grid->setRowStretch(row + 1, 1);
   grid->setColumnStretch(3, 1);
+}
+
+void ApplyFormGeometry(ControlAdapter& adapter) {
+  const std::optional<ControlGeometry> geometry = adapter.control().Geometry();
+  if (!geometry || !adapter.widget()) return;
+  adapter.widget()->setGeometry(geometry->left, geometry->top, geometry->width, geometry->height);
+}
+
+// No layout: the widgets keep their model's places, and a control moved out of the area
+// (below a dialog's visible part) is simply out of sight.
+void WindowLayout::ArrangeForm(Node& node) {
+  node.widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  for (const Entry& entry : node.entries) {
+    entry.adapter->widget()->setParent(node.widget);
+    on_form_.insert(entry.adapter);
+    ApplyFormGeometry(*entry.adapter);
+  }
 }
 
 void WindowLayout::ArrangeRows(Node& node) {

@@ -10,12 +10,14 @@
 // the right of the list before it, narrow lists stand beside the chart before them,
 // grids with a few fixed rows take their own height and the rest share the spare room.
 // Controls of one area that are raised or lowered against each other form a stack that
-// shows only the topmost.
+// shows only the topmost. An area whose every control has a geometry of its own (a small
+// dialog laid out as a fixed form) puts each at its place and size, in pixels.
 #include <QBoxLayout>
 #include <QStackedLayout>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,8 @@ class WindowLayout {
   const std::vector<Stack>& Stacks() const { return stacks_; }
   // The member shown: raised above lowered, and the first created among equals.
   static ControlAdapter* Topmost(const Stack& stack);
+  // Whether the control sits on a fixed form, where its model's geometry places it.
+  bool OnForm(const ControlAdapter& adapter) const { return on_form_.count(&adapter) > 0; }
 
  private:
   struct Node;
@@ -59,6 +63,9 @@ class WindowLayout {
   void ArrangeStack(Node& node);
   void ArrangeCells(Node& node);
   void ArrangeLabelPanel(Node& node);
+  void ArrangeForm(Node& node);
+  void KeepSideColumns();
+  bool IsForm(const Node& node) const;
   void ArrangeRows(Node& node);
   // Lays the entries out in rows into the column; true when some row takes spare height.
   bool ArrangeRows(const std::vector<Entry>& entries, QVBoxLayout* column);
@@ -73,7 +80,11 @@ class WindowLayout {
   std::map<std::string, std::unique_ptr<Node>> nodes_;
   std::vector<Node*> node_order_;
   std::vector<Stack> stacks_;
+  std::set<const ControlAdapter*> on_form_;
 };
+
+// Puts a control of a fixed form at its model's place and size.
+void ApplyFormGeometry(ControlAdapter& adapter);
 
 // True when the control is the only one with a widget in its area: an edit box alone
 // in its area is a box of lines (the results box), any other a one-line input.

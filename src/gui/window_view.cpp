@@ -50,6 +50,11 @@ WindowView::WindowView(UiWindow& window, LayoutHints hints) : window_(window) {
   BuildMenus(window.Menus());
   layout_ = std::make_unique<WindowLayout>(placed, std::move(hints));
   setCentralWidget(layout_->Build());
+  // The window manager places a window at its first showing; later places the model is
+  // given are applied.
+  applied_left_ = window.Model().Left();
+  applied_top_ = window.Model().Top();
+  for (Control* control : controls) seen_focus_requests_[control] = control->FocusRequests();
   RefreshAll();
 }
 
@@ -77,14 +82,34 @@ void WindowView::Refresh(const std::string& control) {
   }
   if (ControlAdapter* adapter = Adapter(control)) {
     adapter->Refresh();
+    if (layout_->OnForm(*adapter)) ApplyFormGeometry(*adapter);
+    RefreshFocus(*adapter);
     RefreshStacks();
   }
 }
 
 void WindowView::RefreshAll() {
-  for (const auto& adapter : adapters_) adapter->Refresh();
+  for (const auto& adapter : adapters_) {
+    adapter->Refresh();
+    if (layout_->OnForm(*adapter)) ApplyFormGeometry(*adapter);
+    RefreshFocus(*adapter);
+  }
   RefreshStacks();
   RefreshWindow();
+}
+
+void WindowView::RefreshFocus(ControlAdapter& adapter) {
+  const int requests = adapter.control().FocusRequests();
+  int& seen = seen_focus_requests_[&adapter.control()];
+  if (requests == seen) return;
+  seen = requests;
+  QWidget* widget = adapter.widget();
+  if (!widget) return;
+  if (isVisible()) {
+    widget->setFocus(Qt::OtherFocusReason);
+  } else {
+    pending_focus_ = widget;
+  }
 }
 
 void WindowView::RefreshStacks() {
@@ -130,6 +155,13 @@ void WindowView::RefreshWindow() {
     applied_width_ = width;
     applied_height_ = height;
   }
+  const int left = model.Left();
+  const int top = model.Top();
+  if (left != applied_left_ || top != applied_top_) {
+    move(left, top);
+    applied_left_ = left;
+    applied_top_ = top;
+  }
 
   const bool visible = model.Visible();
   if (visible && !isVisible()) setWindowModality(model.Modal() ? Qt::ApplicationModal : Qt::NonModal);
@@ -165,6 +197,40 @@ void WindowView::changeEvent(QEvent* event) {
   if (event->type() != QEvent::WindowStateChange || applying_) return;
   const int state = isMinimized() ? kWindowMinimised : kWindowNormal;
   if (state != window_.Model().State()) window_.Model().ChangeState(state);
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  NoteGeometry();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  NoteGeometry();
+}
+
+void WindowView::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (pending_focus_) pending_focus_->setFocus(Qt::OtherFocusReason);
+  pending_focus_ = nullptr;
+}
+
+void WindowView::NoteGeometry() {
+  // A hidden or minimised window has no place of its own to tell.
+  if (!isVisible() || isMinimized()) return;
+  WindowModel& model = window_.Model();
+  if (x() != applied_left_ || y() != applied_top_) {
+    applied_left_ = x();
+    applied_top_ = y();
+    model.SetLeft(applied_left_);
+    model.SetTop(applied_top_);
+  }
+  if (width() != applied_width_ || height() != applied_height_) {
+    applied_width_ = width();
+    applied_height_ = height();
+    model.SetWidth(applied_width_);
+    model.SetHeight(applied_height_);
+  }
 }
 
 void WindowView::ShowBalloon(const QString& text) {

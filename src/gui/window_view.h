@@ -1,9 +1,11 @@
 #pragma once
 // One window of the registry on screen: a QMainWindow with the window's menus, its
 // controls placed by the window layout, and the window model's own state (caption,
-// shown or hidden, minimised, enabled, size, the requests to come to the front). The
-// user's close and minimise go to the window model's handlers.
+// shown or hidden, minimised, enabled, size, the requests to come to the front, the
+// focus requests of its controls). The user's close and minimise go to the window
+// model's handlers; the user's moves and resizes are written back to the model.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -45,9 +47,16 @@ class WindowView : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void RefreshWindow();
+  void RefreshFocus(ControlAdapter& adapter);
+  // Writes the window's place and size to the model when they differ from what was
+  // last applied or written, so that the model's own change does not come back.
+  void NoteGeometry();
   void RefreshStacks();
   void BuildMenus(const std::vector<MenuDescription>& menus);
   void ShowBalloon(const QString& text);
@@ -62,6 +71,11 @@ class WindowView : public QMainWindow {
   std::function<void()> on_closed_;
   int applied_width_ = -1;
   int applied_height_ = -1;
+  int applied_left_ = 0;
+  int applied_top_ = 0;
+  std::map<const Control*, int> seen_focus_requests_;
+  // A focus request that came while the window was hidden, carried out when it shows.
+  QPointer<QWidget> pending_focus_;
   int seen_front_requests_ = 0;
   bool applying_ = false;
 };
