@@ -38,6 +38,9 @@ QValueAxis* ValueAxis(const std::vector<ChartPoint>& points) {
   return axis;
 }
 
+// Up to this many points the captions stand at their normal size.
+constexpr size_t kUprightCaptions = 12;
+
 QStringList Captions(const std::vector<ChartPoint>& points) {
   QStringList captions;
   for (size_t i = 0; i < points.size(); ++i)
@@ -56,6 +59,9 @@ ChartAdapter::ChartAdapter(ChartModel& chart) : ControlAdapter(chart), model_(ch
   view_->setObjectName(ToQString(chart.Name()));
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setMinimumSize(240, 180);
+  QFont title = qchart->titleFont();
+  title.setBold(true);
+  qchart->setTitleFont(title);
   SetWidget(view_);
 }
 
@@ -79,7 +85,6 @@ void ChartAdapter::Update() {
 }
 
 void ChartAdapter::ShowBars(const std::vector<ChartPoint>& points) {
-  QChart* chart = view_->chart();
   auto* set = new QBarSet(ToQString(model_.Title()));
   for (const ChartPoint& point : points) *set << point.value;
   set->setColor(QColor(70, 120, 200));
@@ -87,24 +92,34 @@ void ChartAdapter::ShowBars(const std::vector<ChartPoint>& points) {
   series->append(set);
   series->setLabelsVisible(true);
   series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-  chart->addSeries(series);
-  auto* categories = new QBarCategoryAxis;
-  categories->append(Captions(points));
-  chart->addAxis(categories, Qt::AlignBottom);
-  series->attachAxis(categories);
-  QValueAxis* values = ValueAxis(points);
-  chart->addAxis(values, Qt::AlignLeft);
-  series->attachAxis(values);
+  AddWithAxes(series, points);
 }
 
 void ChartAdapter::ShowCurve(const std::vector<ChartPoint>& points) {
-  QChart* chart = view_->chart();
   auto* series = new QLineSeries;
   for (size_t i = 0; i < points.size(); ++i) series->append(static_cast<double>(i), points[i].value);
+  series->setColor(QColor(200, 60, 40));
   series->setPointsVisible(true);
+  series->setPointLabelsVisible(true);
+  series->setPointLabelsFormat(QStringLiteral("@yPoint"));
+  series->setPointLabelsClipping(false);
+  QFont font = series->pointLabelsFont();
+  font.setPointSizeF(std::max(6.0, font.pointSizeF() - 1));
+  series->setPointLabelsFont(font);
+  AddWithAxes(series, points);
+}
+
+void ChartAdapter::AddWithAxes(QAbstractSeries* series, const std::vector<ChartPoint>& points) {
+  QChart* chart = view_->chart();
   chart->addSeries(series);
   auto* categories = new QBarCategoryAxis;
   categories->append(Captions(points));
+  // Many points (the 30 draws of a curve) keep their captions readable side by side.
+  if (points.size() > kUprightCaptions) {
+    QFont font = categories->labelsFont();
+    font.setPointSizeF(std::max(6.0, font.pointSizeF() - 1));
+    categories->setLabelsFont(font);
+  }
   chart->addAxis(categories, Qt::AlignBottom);
   series->attachAxis(categories);
   QValueAxis* values = ValueAxis(points);

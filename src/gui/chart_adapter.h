@@ -20,6 +20,8 @@ class ChartAdapter : public ControlAdapter {
  private:
   void ShowBars(const std::vector<ChartPoint>& points);
   void ShowCurve(const std::vector<ChartPoint>& points);
+  // Adds the series to the chart with the points' captions below and a value axis.
+  void AddWithAxes(QAbstractSeries* series, const std::vector<ChartPoint>& points);
 
   ChartModel& model_;
   QChartView* view_;

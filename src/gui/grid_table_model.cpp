@@ -4,6 +4,7 @@
 #include <QFont>
 #include <algorithm>
 
+#include "gui/cell_roles.h"
 #include "gui/qt_text.h"
 
 namespace pk {
@@ -68,15 +69,14 @@ QVariant GridTableModel::CellData(int grid_row, int column, int role) const {
       if (role == Qt::ToolTipRole && cell.text.size() < 16) return {};
       return ToDisplayText(cell.text);
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(ToQtAlignment(CellAlignment(snapshot_, grid_row, column)));
     case Qt::ForegroundRole:
-      if (cell.text_colour) return QBrush(ToQColor(*cell.text_colour));
-      return {};
-    case Qt::BackgroundRole:
-      if (cell.back_colour) return QBrush(ToQColor(*cell.back_colour));
+    case Qt::BackgroundRole: {
+      const QVariant style =
+          CellStyleData({CellAlignment(snapshot_, grid_row, column), cell.text_colour, cell.back_colour}, role);
       // The header row shown inside the table keeps the look of a fixed row.
-      if (grid_row == 0) return QBrush(QColor(236, 236, 236));
-      return {};
+      if (role == Qt::BackgroundRole && !style.isValid() && grid_row == 0) return QBrush(QColor(236, 236, 236));
+      return style;
+    }
     case Qt::FontRole:
       // The header row and merged title cells read as headings.
       if (grid_row == 0 || IsMergeAnchor(grid_row, column)) {

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace pk {
 
@@ -19,7 +21,11 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
                                              QStringLiteral("The window to picture (default MainWindow)."),
                                              QStringLiteral("NAME"), QStringLiteral("MainWindow"));
   const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Run against the built-in draw simulator."));
-  parser.addOptions({home, screenshot, screenshot_window, demo});
+  const QCommandLineOption screenshot_draws(
+      QStringLiteral("screenshot-draws"),
+      QStringLiteral("With --demo, take the picture after the day fetch and this many live draws (default 2)."),
+      QStringLiteral("N"), QStringLiteral("2"));
+  parser.addOptions({home, screenshot, screenshot_window, demo, screenshot_draws});
   parser.process(arguments);
 
   GuiOptions options;
@@ -29,6 +35,13 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
   options.screenshot = parser.value(screenshot);
   options.screenshot_window = parser.value(screenshot_window);
   options.demo = parser.isSet(demo);
+  bool number = false;
+  const int draws = parser.value(screenshot_draws).toInt(&number);
+  if (!number || draws < 0) {
+    std::fprintf(stderr, "pkcalc: --screenshot-draws needs a whole number of 0 or more\n");
+    std::exit(1);
+  }
+  options.screenshot_draws = draws;
   return options;
 }
 

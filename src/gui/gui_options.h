@@ -12,6 +12,8 @@ struct GuiOptions {
   QString screenshot;        // PNG to write after start-up; empty: run normally
   QString screenshot_window = QStringLiteral("MainWindow");
   bool demo = false;
+  // With the demo, the picture waits for the day fetch and this many live draws.
+  int screenshot_draws = 2;
 };
 
 // Parses the application's arguments; --help and --version print and exit, and an

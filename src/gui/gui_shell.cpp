@@ -1,7 +1,7 @@
 #include "gui/gui_shell.h"
 
 #include "app/ui/main_window_controls.h"
-#include "gui/layout_hints.h"
+#include "gui/program_windows.h"
 
 namespace pk {
 
@@ -18,8 +18,7 @@ WindowView* GuiShell::View(const std::string& window) {
   auto found = views_.find(window);
   if (found != views_.end()) return found->second.get();
   if (!registry_.HasWindow(window)) return nullptr;
-  LayoutHints hints = window == kMainWindow ? MainWindowHints() : LayoutHints{};
-  auto view = std::make_unique<WindowView>(registry_.Window(window), std::move(hints));
+  auto view = std::make_unique<WindowView>(registry_.Window(window), ProgramWindowHints(window));
   WindowView* made = view.get();
   views_.emplace(window, std::move(view));
   return made;

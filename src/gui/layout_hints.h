@@ -28,6 +28,8 @@ struct LayoutHints {
   std::map<std::string, GridSlot> cells;
   // Areas by placement.
   std::set<std::string> framed_areas;
+  // Placements by control name, for windows whose models leave their controls unplaced.
+  std::map<std::string, std::string> placements;
 };
 
 // The main window's top strip: results and cars, day fetch and automatic mode, and the

@@ -1,31 +1,38 @@
 #include "gui/program_windows.h"
 
-#include "app/program.h"
-#include "gui/grid_adapter.h"
+#include "acquire/help_window.h"
+#include "app/ui/main_window_controls.h"
+#include "gui/extremes_window_view.h"
 #include "gui/gui_shell.h"
+#include "gui/help_window_view.h"
+#include "gui/settings_window_view.h"
 #include "settings/settings_window.h"
+#include "workshop/extremes_window.h"
 
 namespace pk {
 
+LayoutHints ProgramWindowHints(const std::string& window) {
+  if (window == kMainWindow) return MainWindowHints();
+  if (window == kExtremesWindow) return ExtremesWindowHints();
+  return {};
+}
+
 namespace {
 
-void ConnectSettingsGrid(WindowView& view, Program& program) {
-  auto* grid = view.AdapterAs<GridAdapter>(kSettingsGrid);
-  if (!grid) return;
-  GridInteraction interaction;
-  interaction.editable = [](int row, int column) { return SettingsCellEditable(row, column); };
-  // The run columns hold "1" or "0" where a check box is; other cells there are empty.
-  interaction.check_box = [](int row, int column, const std::string& text) {
-    return row >= 1 && (column == 0 || column == 3 || column == 6) && (text == kTicked || text == kUnticked);
-  };
-  interaction.toggle = [&program](int row, int column) { ClickSettingsCheckBox(program, row, column); };
-  grid->SetInteraction(std::move(interaction));
+// The view of a window not wired yet (a window created later is wired when this runs again).
+WindowView* Unconnected(GuiShell& shell, const char* window) {
+  WindowView* view = shell.View(window);
+  if (!view || view->property("pkcalc-connected").toBool()) return nullptr;
+  view->setProperty("pkcalc-connected", true);
+  return view;
 }
 
 }  // namespace
 
 void ConnectProgramWindows(GuiShell& shell, Program& program) {
-  if (WindowView* settings = shell.View(kSettingsWindow)) ConnectSettingsGrid(*settings, program);
+  if (WindowView* settings = Unconnected(shell, kSettingsWindow)) ConnectSettingsWindow(*settings, program);
+  if (WindowView* help = Unconnected(shell, kHelpWindow)) ConnectHelpWindow(*help, program);
+  if (WindowView* extremes = Unconnected(shell, kExtremesWindow)) ConnectExtremesWindow(*extremes);
 }
 
 }  // namespace pk

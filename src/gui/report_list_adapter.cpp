@@ -1,6 +1,7 @@
 #include "gui/report_list_adapter.h"
 
 #include <QHeaderView>
+#include <QMenu>
 #include <QScrollBar>
 
 #include "gui/qt_text.h"
@@ -39,7 +40,13 @@ ReportListAdapter::ReportListAdapter(ReportListModel& list) : ControlAdapter(lis
   });
   QObject::connect(view_, &QWidget::customContextMenuRequested, view_, [this](const QPoint& point) {
     const QModelIndex index = view_->indexAt(point);
-    if (index.isValid()) list_.ClickItem(index.row(), 2);
+    if (!index.isValid()) return;
+    // The item the menu acts on is the one under the pointer.
+    view_->selectRow(index.row());
+    list_.SetSelectedItem(index.row());
+    list_.ClickItem(index.row(), 2);
+    QMenu* menu = context_menu_ ? context_menu_() : nullptr;
+    if (menu && !menu->isEmpty()) menu->popup(view_->viewport()->mapToGlobal(point));
   });
   QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, view_,
                    [this](const QModelIndex& current, const QModelIndex&) {

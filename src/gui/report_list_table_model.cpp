@@ -1,7 +1,6 @@
 #include "gui/report_list_table_model.h"
 
-#include <QBrush>
-
+#include "gui/cell_roles.h"
 #include "gui/qt_text.h"
 
 namespace pk {
@@ -47,13 +46,9 @@ QVariant ReportListTableModel::data(const QModelIndex& index, int role) const {
       if (index.column() < static_cast<int>(item.texts.size())) return ToDisplayText(item.texts[index.column()]);
       return QString();
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(ToQtAlignment(snapshot_.columns[index.column()].align));
     case Qt::ForegroundRole:
-      if (item.text_colour) return QBrush(ToQColor(*item.text_colour));
-      return {};
     case Qt::BackgroundRole:
-      if (item.back_colour) return QBrush(ToQColor(*item.back_colour));
-      return {};
+      return CellStyleData({snapshot_.columns[index.column()].align, item.text_colour, item.back_colour}, role);
     default:
       return {};
   }

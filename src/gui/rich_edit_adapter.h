@@ -11,6 +11,7 @@ namespace pk {
 class RichEditAdapter : public ControlAdapter {
  public:
   explicit RichEditAdapter(RichEditModel& edit);
+  QTextEdit* textEdit() const { return edit_; }
 
  protected:
   void Update() override;

@@ -10,6 +10,7 @@ namespace pk {
 class TreeAdapter : public ControlAdapter {
  public:
   explicit TreeAdapter(TreeModel& tree);
+  QTreeWidget* treeWidget() const { return tree_; }
 
  protected:
   void Update() override;
