@@ -21,6 +21,7 @@
 #include "stats/recommendations.h"
 #include "store/draw_store.h"
 #include "store/statement_log.h"
+#include "workshop/extremes_window.h"
 
 namespace pk {
 
@@ -56,9 +57,13 @@ Program::Program(Platform& platform_, std::string home_)
   SetUpAboutWindow(*this);
   SetUpLockWindow(*this);
   SetUpMainWindowBehaviour(*this);
+  extremesWorkshop_ = SetUpExtremesWindow(*this);
 }
 
 // No job may outlive the records it works on.
-Program::~Program() { workers.WaitIdle(); }
+Program::~Program() {
+  extremesWorkshop_.reset();
+  workers.WaitIdle();
+}
 
 }  // namespace pk

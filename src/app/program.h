@@ -19,6 +19,7 @@ class UiRegistry;
 class DrawStore;
 class StatementLog;
 class CompanionLibrary;
+class ExtremesWorkshop;
 
 enum class PassMode : int { Incremental = 0, Full = 1 };
 
@@ -45,6 +46,9 @@ struct Program {
   StatementLog& statements() { return *statements_; }
   // The companion library sim/libqelmora.so under the program folder, loaded on its first call.
   CompanionLibrary& companion() { return *companion_; }
+  // The extremes window's workshop, one for the run; ended (its jobs stopped and joined)
+  // before the records it works on.
+  ExtremesWorkshop& extremesWorkshop() { return *extremesWorkshop_; }
   // The main window's connection to the extremes store; null until start-up opened it.
   std::unique_ptr<DrawStore> store;
 
@@ -65,6 +69,7 @@ struct Program {
   std::unique_ptr<UiRegistry> ui_;
   std::unique_ptr<StatementLog> statements_;
   std::unique_ptr<CompanionLibrary> companion_;
+  std::unique_ptr<ExtremesWorkshop> extremesWorkshop_;
 };
 
 }  // namespace pk

@@ -55,7 +55,7 @@ void RunWorkshop(const WorkshopOptions& options, bool update) {
   // A data folder without an extremes store gets the delivered one, as start-up gives it.
   if (!std::filesystem::exists(DataFilePath(options.home, kExtremesFileName)))
     PrepareDatabaseFile(options.home, BuiltInDataStamp(), IniFile(ini), platform);
-  ExtremesWorkshop workshop(program);
+  ExtremesWorkshop& workshop = program.extremesWorkshop();
   if (!workshop.Open()) throw UsageError{"the extremes window cannot be opened"};
   UiWindow& window = workshop.window();
   if (update) {

@@ -34,8 +34,9 @@ constexpr char kStagingTable[] = "PK10date";
 class StoppableDrawLock {
  public:
   StoppableDrawLock(DrawLock& lock, std::stop_token stop) : lock_(lock) {
-    while (!lock_.try_lock()) {
+    for (;;) {
       if (stop.stop_requested()) return;
+      if (lock_.try_lock()) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     held_ = true;
@@ -58,6 +59,7 @@ ExtremesControl ControlFor(WorkshopState& state, std::stop_token stop) {
 }
 
 void ReadSnapshot(ExtremesWorkshop& workshop, std::stop_token stop) {
+  if (stop.stop_requested()) return;
   WorkshopState& state = workshop.state();
   UiWindow& window = workshop.window();
   window.Get<TimerModel>("时钟_进度").SetPeriod(300);
@@ -159,21 +161,9 @@ void TrimStaging(DrawStore& staging) {
   if (!ok || !staging.Commit()) staging.Rollback();
 }
 
-void ResetControls(UiWindow& window) {
-  ButtonModel& start = window.Get<ButtonModel>("按钮_开始演算");
-  start.SetEnabled(true);
-  start.SetCaption("开始演算");
-  window.Get<TimerModel>("时钟1").SetPeriod(0);
-  window.Get<TimerModel>("时钟_进度").SetPeriod(0);
-  window.Get<LabelModel>("透明标签1").SetText(kIdleHint);
-  window.Get<LabelModel>("透明标签2").SetText("演算结束！");
-  window.Get<LabelModel>("透明标签3").SetText("");
-  window.Get<ProgressBarModel>("进度条2").SetValue(0);
-}
-
 void Finish(ExtremesWorkshop& workshop) {
   Program& program = workshop.program();
-  ResetControls(workshop.window());
+  ShowComputationIdle(workshop.window(), "演算结束！");
   if (workshop.state().nothingToCompute) return;
   TrimStaging(*workshop.staging());
   if (workshop.window().Get<ButtonModel>("选择框_完成后关机").Checked()) {
@@ -215,22 +205,38 @@ std::string ExtremesKeyColumn(const std::string& table) {
   return std::string(table == kKillOneTable || table == kKillOne4Table ? kKillRuleKeyColumn : kCombinationKeyColumn);
 }
 
-void RunExtremesJob(ExtremesWorkshop& workshop, int jobId, std::string table, std::stop_token stop) {
-  StoppableDrawLock lock(workshop.program().drawLock, stop);
-  if (!lock.Held()) return;
+void ShowComputationIdle(UiWindow& window, const std::string& status) {
+  ButtonModel& start = window.Get<ButtonModel>("按钮_开始演算");
+  start.SetEnabled(true);
+  start.SetCaption("开始演算");
+  window.Get<TimerModel>("时钟1").SetPeriod(0);
+  window.Get<TimerModel>("时钟_进度").SetPeriod(0);
+  window.Get<LabelModel>("透明标签1").SetText(kIdleHint);
+  window.Get<LabelModel>("透明标签2").SetText(status);
+  window.Get<LabelModel>("透明标签3").SetText("");
+  window.Get<ProgressBarModel>("进度条2").SetValue(0);
+}
+
+void RunExtremesJob(ExtremesWorkshop& workshop, int jobId, uint64_t run, std::string table, std::stop_token stop) {
   WorkshopState& state = workshop.state();
+  // A stopped job may have touched the timers or labels after the window set them idle.
+  auto stopped = [&] {
+    if (state.computationRun == run) ShowComputationIdle(workshop.window(), "等待开始");
+  };
+  StoppableDrawLock lock(workshop.program().drawLock, stop);
+  if (!lock.Held()) return stopped();
   if (!state.nothingToCompute) {
     if (state.draws.empty()) ReadSnapshot(workshop, stop);
-    if (stop.stop_requested()) return;
+    if (stop.stop_requested()) return stopped();
     state.progressCounter = 0;
     if (state.draws.empty()) {
       state.nothingToCompute = true;
       workshop.program().platform.ShowMessage("没有可演算的开奖数据！", "", MessageButtons::Ok);
     } else {
       const ExtremesOutcome outcome = Compute(workshop, table, stop);
-      if (outcome.stopped || stop.stop_requested()) return;
+      if (outcome.stopped || stop.stop_requested()) return stopped();
       WriteResults(workshop, table, outcome, stop);
-      if (stop.stop_requested()) return;
+      if (stop.stop_requested()) return stopped();
     }
   }
   if (LeaveJobs(state, jobId)) Finish(workshop);

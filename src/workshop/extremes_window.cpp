@@ -6,6 +6,7 @@
 
 #include "app/platform.h"
 #include "app/program.h"
+#include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
 #include "base/gbk.h"
 #include "base/numbers.h"
@@ -70,6 +71,12 @@ UiWindow& CreateExtremesWindow(UiRegistry& registry) {
   return window;
 }
 
+std::unique_ptr<ExtremesWorkshop> SetUpExtremesWindow(Program& program) {
+  auto workshop = std::make_unique<ExtremesWorkshop>(program);
+  program.ui().Window(kMainWindow).OnMenu("演算极限", [&program] { program.extremesWorkshop().Open(); });
+  return workshop;
+}
+
 ExtremesWorkshop::ExtremesWorkshop(Program& program)
     : program_(program),
       window_(program.ui().HasWindow(kExtremesWindow) ? program.ui().Window(kExtremesWindow)
@@ -85,6 +92,7 @@ ExtremesWorkshop::ExtremesWorkshop(Program& program)
 
 ExtremesWorkshop::~ExtremesWorkshop() {
   StopJobs();
+  WaitForJobs();
   // The handlers point at this object.
   Button(window_, "按钮_开始演算").OnClick({});
   Button(window_, "按钮_演算极限更新").OnClick({});
@@ -103,13 +111,23 @@ bool ExtremesWorkshop::Open() {
   EnsureStagingFile(program_.home);
   if (!staging_) staging_ = DrawStore::OpenStaging(program_.home, &program_.statements());
   if (!extremes_) extremes_ = DrawStore::OpenExtremes(program_.home, &program_.statements());
-  window_.Model().Show();
+  window_.Model().Show(true);
   return true;
 }
 
 void ExtremesWorkshop::Launch(std::function<void(std::stop_token)> job) {
-  std::lock_guard lock(threadsMutex_);
-  threads_.emplace_back(std::move(job));
+  std::lock_guard lock(jobsMutex_);
+  std::erase_if(jobs_, [](Job& done) {
+    if (!done.ended->load()) return false;
+    done.thread.join();  // it has returned: no wait
+    return true;
+  });
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  jobs_.push_back({ended, std::jthread([ended, job = std::move(job)](std::stop_token stop) {
+                     job(stop);
+                     ended->store(true);
+                     ended->notify_all();
+                   })});
 }
 
 void ExtremesWorkshop::StartComputation() {
@@ -126,14 +144,9 @@ void ExtremesWorkshop::StartComputation() {
   start.SetEnabled(false);
   Label(window_, "透明标签1").SetText(kAnimationBase);
   Timer(window_, "时钟1").SetPeriod(600);
-  {
-    // The previous computation's threads have all reached their end.
-    std::lock_guard lock(threadsMutex_);
-    std::erase_if(threads_, [](std::jthread& t) {
-      if (t.joinable()) t.join();
-      return true;
-    });
-  }
+  // The jobs start at once and wait for DrawLock on their own threads, behind a running
+  // history update or the main window's work.
+  const uint64_t run = ++state_.computationRun;
   {
     std::lock_guard lock(state_.jobsMutex);
     state_.pendingJobs.clear();
@@ -141,18 +154,19 @@ void ExtremesWorkshop::StartComputation() {
   }
   state_.nothingToCompute = false;
   for (size_t id = 0; id < tables.size(); ++id) {
-    Launch([this, id, table = tables[id]](std::stop_token stop) {
-      RunExtremesJob(*this, static_cast<int>(id), table, stop);
+    Launch([this, id, run, table = tables[id]](std::stop_token stop) {
+      RunExtremesJob(*this, static_cast<int>(id), run, table, stop);
     });
   }
 }
 
 void ExtremesWorkshop::StartHistoryUpdate() {
   if (!staging_) return;  // the window was never opened
-  RecordSet records(*staging_);
-  state_.nextPeriod = ReadLastPeriod(records);
   Label(window_, "透明标签_更新").SetText("正在获取数据...");
-  Launch([this](std::stop_token stop) { RunHistoryUpdate(*this, stop); });
+  // The job reads the last stored period itself once it holds DrawLock, after any update or
+  // trim before it.
+  const uint64_t run = ++state_.updateRun;
+  Launch([this, run](std::stop_token stop) { RunHistoryUpdate(*this, run, stop); });
 }
 
 void ExtremesWorkshop::ManualUpdate() {
@@ -172,33 +186,33 @@ bool ExtremesWorkshop::CloseRequested() {
         MessageAnswer::Yes)
       return false;
     StopJobs();
+    // The window opens idle again; the stopped jobs write nothing more.
+    ShowComputationIdle(window_, "等待开始");
   }
   window_.Model().SetVisible(false);
   return true;
 }
 
 void ExtremesWorkshop::StopJobs() {
-  std::vector<std::jthread> threads;
-  {
-    std::lock_guard lock(threadsMutex_);
-    threads.swap(threads_);
-  }
-  for (auto it = threads.rbegin(); it != threads.rend(); ++it) it->request_stop();
-  for (auto it = threads.rbegin(); it != threads.rend(); ++it)
-    if (it->joinable()) it->join();
+  std::lock_guard lock(jobsMutex_);
+  for (auto it = jobs_.rbegin(); it != jobs_.rend(); ++it) it->thread.request_stop();
 }
 
 void ExtremesWorkshop::WaitForJobs() {
+  // The jobs stay listed while they run, so that StopJobs still reaches them meanwhile.
   for (;;) {
-    std::vector<std::jthread> threads;
+    std::shared_ptr<std::atomic<bool>> running;
     {
-      std::lock_guard lock(threadsMutex_);
-      if (threads_.empty()) return;
-      threads.swap(threads_);
+      std::lock_guard lock(jobsMutex_);
+      for (const Job& job : jobs_)
+        if (!job.ended->load()) running = job.ended;
     }
-    for (std::jthread& t : threads)
-      if (t.joinable()) t.join();
+    if (!running) break;
+    running->wait(false);
   }
+  std::lock_guard lock(jobsMutex_);
+  for (Job& job : jobs_) job.thread.join();
+  jobs_.clear();
 }
 
 void ExtremesWorkshop::TickAnimation() {

@@ -12,9 +12,11 @@ class ExtremesWorkshop;
 // periods plus one.
 int64_t UpdateDaysFor(int64_t updateTotal);
 
-// The job (worker thread), holding DrawLock. Every insert of one run goes in one
+// The job of the update started as `run` (worker thread): waits for DrawLock, reads the last
+// stored period and appends what follows it. Every insert of one run goes in one
 // transaction; a stop request or a failure leaves the table as it was or extended by a
-// consecutive run of the new periods.
-void RunHistoryUpdate(ExtremesWorkshop& workshop, std::stop_token stop);
+// consecutive run of the new periods (a stop keeps the draws inserted before it). A stopped
+// job puts the update's labels back to idle unless a later update has started.
+void RunHistoryUpdate(ExtremesWorkshop& workshop, uint64_t run, std::stop_token stop);
 
 }  // namespace pk

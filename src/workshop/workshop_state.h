@@ -4,6 +4,7 @@
 // computation, and the progress figures the window's timers show.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -23,16 +24,23 @@ struct WorkshopState {
   std::vector<int> pendingJobs;
   // Set when a job found no draws to compute: the later jobs of the same start skip.
   std::atomic<bool> nothingToCompute{false};
+  // Counts the starts of computations and of history updates. A job that was stopped puts
+  // its controls back to idle only while no later job of its kind has been started.
+  std::atomic<uint64_t> computationRun{0};
+  std::atomic<uint64_t> updateRun{0};
 
   // Read by the window's timers without any lock.
   std::atomic<int32_t> progressCounter{0};
   std::atomic<int32_t> progressTotal{0};
 
-  // The history update.
+  // The history update. nextPeriod is read and advanced by the update job only.
   std::string nextPeriod;
   std::atomic<int32_t> updateCount{0};
   std::atomic<int32_t> updateTotal{0};
   std::vector<std::string> refusedPeriods;  // fetched draws skipped for values that are not numbers
+  // Called on the update's thread after each draw it inserted, with the count so far (tests
+  // stop an update part-way with it). Set only while no update runs.
+  std::function<void(int64_t inserted)> afterDrawInserted;
 };
 
 }  // namespace pk

@@ -75,7 +75,7 @@ struct ExtremesWindowTest : testing::Test {
   Folder home;
   RecordingPlatform platform;
   Program program{platform, home.Path()};
-  std::unique_ptr<ExtremesWorkshop> workshop = std::make_unique<ExtremesWorkshop>(program);
+  ExtremesWorkshop* workshop = &program.extremesWorkshop();
 
   void SetUp() override {
     auto db = CipherDatabase::CreateNew(DataFilePath(home.Path(), kExtremesFileName), kExtremesPassword);
@@ -234,29 +234,84 @@ TEST_F(ExtremesWindowTest, FewerThanNineDrawsAreKeptByTheTrim) {
   EXPECT_EQ(StagingRows(), before);
 }
 
-TEST_F(ExtremesWindowTest, ClosingDuringAComputationStopsEveryJobWithNothingWritten) {
+bool LockIsFree(DrawLock& lock) {
+  return std::async(std::launch::async, [&] {
+           bool free = lock.try_lock();
+           if (free) lock.unlock();
+           return free;
+         }).get();
+}
+
+TEST_F(ExtremesWindowTest, ClosingDuringAComputationStopsEveryJobWithoutWaitingForThem) {
   AddDraws(20);
-  std::unique_lock<DrawLock> held(program.drawLock);  // the jobs wait for the lock
+  // Another job holds the lock for the whole test: nothing below may wait for it.
+  std::unique_lock<DrawLock> held(program.drawLock);
   for (const std::string& box : AllBoxes()) Box(box.c_str()).SetChecked(true);
   Box("按钮_开始演算").Click();
+  EXPECT_EQ(Box("按钮_开始演算").Caption(), "演算中..");
 
   // No keeps the window and its jobs.
   EXPECT_FALSE(Window().Model().RequestClose());
   platform.QueueAnswer(MessageAnswer::Yes);
-  auto closed = std::async(std::launch::async, [&] { return Window().Model().RequestClose(); });
-  ASSERT_EQ(closed.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-  EXPECT_TRUE(closed.get());
-  held.unlock();
+  EXPECT_TRUE(Window().Model().RequestClose());
+  EXPECT_FALSE(Window().Model().Visible());
+  // The stopped jobs end without ever getting the lock.
+  workshop->WaitForJobs();
 
   EXPECT_TRUE(List().Rows().empty());
   EXPECT_EQ(StagingRows().size(), 29u);  // no finish step, no trim
   EXPECT_EQ(Stored("二码极限", "号码组合", "12", "遗漏极限"), "0");
-  // The lock is free for another thread.
-  EXPECT_TRUE(std::async(std::launch::async, [&] {
-                bool free = program.drawLock.try_lock();
-                if (free) program.drawLock.unlock();
-                return free;
-              }).get());
+  // Reopened, the window is idle.
+  EXPECT_EQ(Box("按钮_开始演算").Caption(), "开始演算");
+  EXPECT_TRUE(Box("按钮_开始演算").Enabled());
+  EXPECT_FALSE(Window().Get<TimerModel>("时钟1").Running());
+  EXPECT_EQ(LabelText("透明标签1"), "选择组合点击开始演算!在完成之前请勿中断演算!");
+  held.unlock();
+  EXPECT_TRUE(LockIsFree(program.drawLock));
+
+  // A computation after the forced close runs whole.
+  Compute({"选择框_二码"});
+  EXPECT_FALSE(Rows("二码极限").empty());
+  EXPECT_EQ(LabelText("透明标签2"), "演算结束！");
+}
+
+TEST_F(ExtremesWindowTest, StartAndManualUpdateReturnWhileAnotherJobHoldsTheLock) {
+  AddDraws(20);
+  ReportListModel& list = List();
+  const int row = list.InsertItem();
+  list.SetItemTexts(row, {"123", "0", "17", "否", "请在演算完毕后,右键点击选择更新!", "kill_one", "连开极限", "123"});
+  list.SetSelectedItem(row);
+  {
+    std::unique_lock<DrawLock> held(program.drawLock);
+    Box("选择框_二码").SetChecked(true);
+    Box("按钮_开始演算").Click();
+    // The jobs wait on their own threads; the window thread goes on.
+    EXPECT_EQ(Box("按钮_开始演算").Caption(), "演算中..");
+    EXPECT_FALSE(Box("按钮_开始演算").Enabled());
+    EXPECT_EQ(Rows("二码极限").size(), 0u);
+    Window().ChooseMenu("手动更新");
+    EXPECT_EQ(list.ItemText(row, 3), "是");
+  }
+  workshop->WaitForJobs();
+  EXPECT_FALSE(Rows("二码极限").empty());
+  EXPECT_EQ(Box("按钮_开始演算").Caption(), "开始演算");
+  EXPECT_EQ(StagingRows().size(), 9u);
+}
+
+TEST_F(ExtremesWindowTest, TheMainWindowMenuOpensTheWindowModalUnlessAutomaticModeRuns) {
+  UiWindow& main = program.ui().Window("MainWindow");
+  Window().Model().SetVisible(false);
+  program.app.AutoMode = 1;
+  EXPECT_TRUE(main.ChooseMenu("演算极限"));
+  EXPECT_FALSE(Window().Model().Visible());
+  ASSERT_FALSE(platform.Messages().empty());
+  EXPECT_EQ(platform.Messages().back().text, "请先停止自动！");
+
+  program.app.AutoMode = 0;
+  EXPECT_TRUE(main.ChooseMenu("演算极限"));
+  EXPECT_TRUE(Window().Model().Visible());
+  EXPECT_TRUE(Window().Model().Modal());
+  EXPECT_EQ(platform.Messages().size(), 1u);
 }
 
 TEST_F(ExtremesWindowTest, ManualUpdateWritesTheSelectedRowAndMarksItOnlyOnSuccess) {
