@@ -76,6 +76,7 @@ void FillGrid(GridModel& grid, const SettingsPairs& pairs) {
 
 void ShowPartnerLinks(Program& program, bool shown) {
   MainWindowModel(program).SetWidth(shown ? kMainWidthWithPartners : kMainWidthWithoutPartners);
+  program.ui().Window(kMainWindow).Get<FrameModel>("外形框2").SetVisible(shown);
 }
 
 void HideAndReturnToMain(Program& program) {

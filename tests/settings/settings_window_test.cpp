@@ -140,11 +140,13 @@ TEST_F(SettingsWindowTest, AShortStoredTextGovernsThisRunAndIsReplacedInTheFile)
   EXPECT_EQ(Grid().CellText(9, 3), kTicked);
 }
 
-TEST_F(SettingsWindowTest, PartnerLinksSetTheMainWindowWidth) {
+TEST_F(SettingsWindowTest, PartnerLinksSetTheMainWindowWidthAndTheColumn) {
   WriteFile("[Date]\r\nConfigure=1,7,1,6,1,5,1,4,1,4,1,3,1,2,1,2,1,4,1,3,1,2,1,0,1,0,1,,\r\nFlink=0\r\n");
   Start();
+  FrameModel& column = program->ui().Window(kMainWindow).Get<FrameModel>("外形框2");
   EXPECT_FALSE(PartnerLinks().Checked());
   EXPECT_EQ(Main().Width(), kMainWidthWithoutPartners);
+  EXPECT_FALSE(column.Visible());
 
   OpenSettings(*program);
   PartnerLinks().Click();
@@ -152,6 +154,7 @@ TEST_F(SettingsWindowTest, PartnerLinksSetTheMainWindowWidth) {
 
   EXPECT_EQ(Stored("Flink"), "1");
   EXPECT_EQ(Main().Width(), kMainWidthWithPartners);
+  EXPECT_TRUE(column.Visible());
 }
 
 TEST_F(SettingsWindowTest, CancelAndTheCloseBoxDiscardEdits) {
