@@ -4,6 +4,7 @@
 // the last to the first, so that the draws come out oldest first.
 #include "companion/history_scrapers.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -30,13 +31,9 @@ std::string PadNumber(const std::string& number) { return number.size() == 1 ? "
 
 }  // namespace
 
-std::string ScrapeDrawPage() {
-  const std::string page = PlainHttpRead(ScraperSources().drawPage + "/pk10/kaijiang/");
+std::optional<std::string> DrawsOfDrawPage(const std::string& page) {
   const std::vector<std::string> pieces = Split(page, "开奖号码");
-  if (pieces.size() < 2) {
-    KeepLibraryMessage("获取失败，请重新获取！");
-    return {};
-  }
+  if (pieces.size() < 2) return std::nullopt;
   const std::string table = RemoveAll(CutAt(pieces[1], "</table>"), {" ", "\r\n", "\"", "'"});
   const std::vector<std::string> rows = Split(table, "pclass=p");
   std::string draws;
@@ -50,11 +47,18 @@ std::string ScrapeDrawPage() {
   return draws;
 }
 
-std::string ScrapeBulletinPages() {
-  const std::string base = ScraperSources().bulletin;
+std::string ScrapeDrawPage() {
+  std::optional<std::string> draws = DrawsOfDrawPage(PlainHttpRead(ScraperSources().drawPage + "/pk10/kaijiang/"));
+  if (!draws) {
+    KeepLibraryMessage("获取失败，请重新获取！");
+    return {};
+  }
+  return *draws;
+}
+
+std::string DrawsOfBulletinPages(const std::vector<std::string>& pages) {
   std::string rows;
-  for (int page = 1; page <= kBulletinPages; ++page) {
-    const std::string text = PlainHttpRead(base + "/bulletin/trax.html?page=" + std::to_string(page));
+  for (const std::string& text : pages) {
     const std::string table = RemoveAll(TextBetween(text, "开奖时间", "记录"), {"\"", "\t", "</td>"});
     rows += TextBetween(table, "<trclass=", "</table>");
   }
@@ -72,8 +76,15 @@ std::string ScrapeBulletinPages() {
   return draws;
 }
 
-std::string ScrapeDayDrawList(const std::string& date) {
-  const std::string page = PlainHttpRead(ScraperSources().drawList + "/lottery/draw/list/557?d=" + date);
+std::string ScrapeBulletinPages() {
+  const std::string base = ScraperSources().bulletin;
+  std::vector<std::string> pages;
+  for (int page = 1; page <= kBulletinPages; ++page)
+    pages.push_back(PlainHttpRead(base + "/bulletin/trax.html?page=" + std::to_string(page)));
+  return DrawsOfBulletinPages(pages);
+}
+
+std::string DrawsOfDayDrawList(const std::string& page) {
   const std::vector<std::string> pieces = Split(page, "本期销量");
   if (pieces.size() < 2) return {};
   const std::string table = CutAt(RemoveAll(pieces[1], {" ", "\r\n", "\""}), "buybtnclear");
@@ -88,21 +99,30 @@ std::string ScrapeDayDrawList(const std::string& date) {
   return Trim(draws);
 }
 
-std::string ScrapeNewestDraw(std::mt19937& random) {
-  const std::string url = ScraperSources().drawService + "/pk10/ajax?ajaxhandler=GetPk10AwardData&t=0.204728606677" +
-                          std::to_string(std::uniform_int_distribution<int>(1000, 8000)(random));
-  std::string method = "GET";
-  std::string headers;
-  std::string received;
-  const std::string body = ReplaceAll(PageFetcher(url, method, "", false, headers, "", received, true), "\"", "");
+std::string ScrapeDayDrawList(const std::string& date) {
+  return DrawsOfDayDrawList(PlainHttpRead(ScraperSources().drawList + "/lottery/draw/list/557?d=" + date));
+}
+
+std::string NewestDrawOfAnswer(const std::string& answer, const std::string& headers) {
+  const std::string body = ReplaceAll(answer, "\"", "");
   const std::string period = TextBetween(body, "periodNumber:", ",awardTime");
   const std::vector<std::string> numbers = Split(TextBetween(body, "awardNumbers:", "},"), ",");
   // No period or no numbers: nothing was found, which is said with empty text.
   if (period.empty() || numbers.empty()) return {};
   std::string joined;
   for (const std::string& number : numbers) joined += PadNumber(number) + " ";
-  const std::string date = Trim(TextBetween(received, "Date:", "GMT"));
+  const std::string date = Trim(TextBetween(headers, "Date:", "GMT"));
   return Trim(joined) + " " + LastChar(numbers.front()) + " " + period + "  |" + date;
+}
+
+std::string ScrapeNewestDraw(std::mt19937& random) {
+  const std::string url = ScraperSources().drawService + "/pk10/ajax?ajaxhandler=GetPk10AwardData&t=0.204728606677" +
+                          std::to_string(std::uniform_int_distribution<int>(1000, 8000)(random));
+  std::string method = "GET";
+  std::string headers;
+  std::string received;
+  const std::string body = PageFetcher(url, method, "", false, headers, "", received, true);
+  return NewestDrawOfAnswer(body, received);
 }
 
 }  // namespace pk
