@@ -13,6 +13,7 @@
 #include "acquire/demo.h"
 #include "app/draw_history.h"
 #include "app/recording_platform.h"
+#include "app/start_up.h"
 #include "app/ui/ui_models.h"
 #include "cli/cmd_web_session.h"
 #include "cli/commands.h"
@@ -77,8 +78,11 @@ void RunDemo(const DemoOptions& options) {
   DemoHome home(options.home);
   RecordingPlatform platform;
   auto program = std::make_unique<Program>(platform, home.Path());
-  LoadExtremesStore(*program);
   std::unique_ptr<DemoSources> demo = StartDemoSources(*program, options.speed);
+  // The program starts as the desktop one does, its bulletin read from the simulator;
+  // the day fetch waits until the extremes have loaded.
+  RunStartUp(*program);
+  program->workers.WaitIdle();
   std::cout << "模拟器: " << demo->BaseAddress() << "，每 " << 300 / options.speed << " 秒一期\n";
 
   if (!FetchDay(*program)) {
