@@ -128,18 +128,32 @@ ExtremesOutcome Compute(ExtremesWorkshop& workshop, const std::string& table, st
   return ComputeCombinationExtremes(state.draws, StoredColumn(snapshot, kCombinationKeyColumn, "遗漏极限"), control);
 }
 
+// The statements of one job go in one transaction: a raised extreme per row on a long
+// history means thousands of them, and each on its own would wait for the disk. The rows
+// are listed once the transaction has landed; when it has not, every row of it is marked
+// for the manual update. Without a transaction each statement lands on its own.
 void WriteResults(ExtremesWorkshop& workshop, const std::string& table, const ExtremesOutcome& outcome,
                   std::stop_token stop) {
   ReportListModel& list = workshop.window().Get<ReportListModel>("超级列表框1");
+  DrawStore& store = *workshop.extremes();
   const std::string keyColumn = ExtremesKeyColumn(table);
+  const bool batched = store.Begin();
+  std::vector<bool> updated;
   for (const ExtremeRow& row : outcome.rows) {
-    if (stop.stop_requested()) return;
+    if (stop.stop_requested()) break;
     const std::string value = std::to_string(row.new_value);
-    const bool updated = workshop.extremes()->Run(UpdateExtreme(table, row.column, keyColumn, row.key, value)) ==
-                         StatementResult::Succeeded;
+    updated.push_back(store.Run(UpdateExtreme(table, row.column, keyColumn, row.key, value)) ==
+                      StatementResult::Succeeded);
+  }
+  if (batched && !store.Commit()) {
+    store.Rollback();
+    updated.assign(updated.size(), false);
+  }
+  for (size_t r = 0; r < updated.size(); ++r) {
+    const ExtremeRow& row = outcome.rows[r];
     const int item = list.InsertItem();
-    list.SetItemTexts(item, {row.shown_name, row.stored, value, updated ? "是" : "否",
-                             updated ? "" : "请在演算完毕后,右键点击选择更新!", table, row.column, row.key});
+    list.SetItemTexts(item, {row.shown_name, row.stored, std::to_string(row.new_value), updated[r] ? "是" : "否",
+                             updated[r] ? "" : "请在演算完毕后,右键点击选择更新!", table, row.column, row.key});
   }
 }
 

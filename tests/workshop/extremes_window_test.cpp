@@ -329,6 +329,28 @@ TEST_F(ExtremesWindowTest, ManualUpdateWritesTheSelectedRowAndMarksItOnlyOnSucce
   EXPECT_EQ(Stored("kill_one", "位置组合", "123", "连开极限"), "17");
 }
 
+TEST_F(ExtremesWindowTest, ResultsWhoseTransactionDoesNotLandAreMarkedForTheManualUpdate) {
+  AddDraws(30);
+  // Another connection reading the extremes store keeps the job's commit out.
+  auto reader = CipherDatabase::OpenExisting(DataFilePath(home.Path(), kExtremesFileName), kExtremesPassword);
+  ASSERT_TRUE(reader && reader->ExecuteScript("BEGIN; SELECT count(*) FROM \"二码极限\";"));
+  Compute({"选择框_二码"});
+  const auto rows = List().Rows();
+  ASSERT_FALSE(rows.empty());
+  for (const auto& row : rows) {
+    EXPECT_EQ(row[3], "否");
+    EXPECT_EQ(row[4], "请在演算完毕后,右键点击选择更新!");
+  }
+  ASSERT_TRUE(reader->ExecuteOne("COMMIT"));
+  reader.reset();
+  EXPECT_EQ(Stored("二码极限", "号码组合", "12", "遗漏极限"), "0");
+
+  List().SetSelectedItem(0);
+  Window().ChooseMenu("手动更新");
+  EXPECT_EQ(List().ItemText(0, 3), "是");
+  EXPECT_EQ(Stored("二码极限", "号码组合", rows[0][7], "遗漏极限"), rows[0][2]);
+}
+
 TEST_F(ExtremesWindowTest, OpeningIsRefusedWhileAutomaticModeRuns) {
   program.app.AutoMode = 1;
   EXPECT_FALSE(workshop->Open());
