@@ -9,6 +9,7 @@
 #include "acquire/auto_mode.h"
 #include "acquire/online_bulletin.h"
 #include "app/recording_platform.h"
+#include "base/page_fetcher.h"
 #include "app/ui/ui_models.h"
 #include "base/ini.h"
 #include "base/time.h"
@@ -28,6 +29,7 @@ struct WebOptions {
   std::string dump;
   int draws = 1;
   int tickMs = 1000;
+  double timeScale = 1;
   int timeout = 0;
 };
 
@@ -58,6 +60,11 @@ void RunFetchDay(const WebOptions& options) {
 void RunAuto(const WebOptions& options) {
   if (options.draws < 1) throw UsageError{"--draws must be at least 1"};
   if (options.tickMs < 1) throw UsageError{"--tick-ms must be at least 1"};
+  if (!(options.timeScale >= 1)) throw UsageError{"--time-scale must be at least 1"};
+  // Against a simulator running F times real time every wait shrinks F-fold: the
+  // countdown's second and the silence a request waits out (at least one second).
+  const auto tick = std::chrono::microseconds(static_cast<int64_t>(options.tickMs * 1000 / options.timeScale));
+  SetPageFetcherTimeout(std::chrono::seconds(static_cast<int64_t>(18 / options.timeScale)));
   RecordingPlatform platform;
   std::unique_ptr<Program> program = OpenProgram(platform, options);
   if (!FetchDay(*program)) {
@@ -70,10 +77,12 @@ void RunAuto(const WebOptions& options) {
     if (options.timeout > 0 && std::chrono::steady_clock::now() > deadline) {
       run.Stop();
       PrintMessages(platform);
+      // What was followed so far is still worth a look.
+      if (!options.dump.empty()) WriteDump(*program, options.dump);
       throw UsageError{"timed out after " + std::to_string(run.Appended()) + " new draws"};
     }
     for (const std::string& line : run.Tick()) std::cerr << line;
-    std::this_thread::sleep_for(std::chrono::milliseconds(options.tickMs));
+    std::this_thread::sleep_for(tick);
   }
   run.Stop();
   PrintMessages(platform);
@@ -112,7 +121,10 @@ void AddWebCommands(CLI::App& app) {
     command->add_option("--draws", options->draws, "new draws to wait for (default 1)");
     command->add_option("--tick-ms", options->tickMs,
                         "real milliseconds per countdown second (1000; 1000 / speed against an accelerated simulator)");
-    command->add_option("--timeout", options->timeout, "give up after this many seconds (0: never)");
+    command->add_option("--time-scale", options->timeScale,
+                        "divide every wait by this factor: the countdown's tick and the 18 s request timeout (for a "
+                        "simulator running this many times real time)");
+    command->add_option("--timeout", options->timeout, "give up after this many seconds (0: never; the dump is still written)");
     command->callback([options] { RunAuto(*options); });
   }
 }

@@ -1,5 +1,7 @@
 #include "stats/event_log.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -53,10 +55,17 @@ std::optional<std::string> ReadBytes(const fs::path& path) {
 }
 
 // One day-file line: six fields each followed by a tab, one more tab, the time.
+// A field's tabs and line breaks (a kill code from the web may carry them) become blanks,
+// so that every logged row stays one line of its seven fields.
+std::string DayFileField(std::string field) {
+  std::replace_if(field.begin(), field.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  return field;
+}
+
 std::string DayFileLine(const std::vector<std::string>& fields) {
   std::string line;
-  for (int c = 0; c < kLoggedColumns - 1; ++c) line += fields[c] + "\t";
-  return line + "\t" + fields[kLoggedColumns - 1] + "\r\n";
+  for (int c = 0; c < kLoggedColumns - 1; ++c) line += DayFileField(fields[c]) + "\t";
+  return line + "\t" + DayFileField(fields[kLoggedColumns - 1]) + "\r\n";
 }
 
 }  // namespace

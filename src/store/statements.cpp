@@ -108,7 +108,10 @@ std::optional<std::string> InsertDraw(std::span<const std::string> values) {
 
 std::optional<std::string> InsertFetchedDraw(std::span<const std::string> values) {
   if (values.size() != 1 + kStagingPositionColumns.size()) return std::nullopt;
-  if (!std::all_of(values.begin(), values.end(), [](const std::string& v) { return IsDigitString(v); })) {
+  // The staging columns hold texts of up to 50 characters; a page's longer "number" is no draw.
+  constexpr size_t kColumnWidth = 50;
+  if (!std::all_of(values.begin(), values.end(),
+                   [](const std::string& v) { return v.size() <= kColumnWidth && IsDigitString(v); })) {
     return std::nullopt;
   }
   return "INSERT INTO " + std::string(kStagingTable) + " " + DrawColumnsAndValues("VALUES", values);

@@ -1,6 +1,7 @@
 // pk10sim: serves every web source of the program on a loopback port until interrupted.
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <csignal>
 #include <iostream>
 
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
   app.add_option("--seed", options.seed, "seed of the draw stream")->capture_default_str();
   app.add_option("--start", start, "simulated start time \"YYYY-MM-DD HH:MM:SS\" in UTC+8 (default: now)");
   app.add_option("--speed", options.speed, "simulated seconds per real second (0 stands still)")
+      ->capture_default_str()
+      ->check(CLI::NonNegativeNumber);
+  int hangLimitMs = 60000;
+  app.add_option("--hang-limit", hangLimitMs, "milliseconds a hanging answer waits before it closes")
       ->capture_default_str()
       ->check(CLI::NonNegativeNumber);
   CLI11_PARSE(app, argc, argv);
@@ -34,6 +39,7 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
   pk::sim::SimServer server(options);
+  server.SetHangLimit(std::chrono::milliseconds(hangLimitMs));
   try {
     server.Start();
   } catch (const std::exception& e) {

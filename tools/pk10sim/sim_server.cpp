@@ -155,6 +155,32 @@ struct SimServer::Impl {
     server.Get("/control/status", [this](const httplib::Request&, httplib::Response& response) {
       response.set_content(Status(), kJson);
     });
+    server.Get("/control/hang", [this](const httplib::Request& request, httplib::Response& response) {
+      const std::string text = Param(request, "ms");
+      if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return BadRequest(response, "ms must be a whole number of milliseconds");
+      hangLimitMs = std::stoll(text);
+      response.set_content(Status(), kJson);
+    });
+    // The draw stream itself, for checking what a client followed: one line per period,
+    // "PERIOD N1,N2,...,N10" (cars in finishing order), at most 20000 lines.
+    server.Get("/control/draws", [this](const httplib::Request& request, httplib::Response& response) {
+      const std::string from = Param(request, "from"), to = Param(request, "to");
+      const auto digits = [](const std::string& t) {
+        return !t.empty() && t.size() <= 12 && t.find_first_not_of("0123456789") == std::string::npos;
+      };
+      if (!digits(from) || !digits(to)) return BadRequest(response, "from and to must be periods");
+      const int64_t first = std::stoll(from), last = std::stoll(to);
+      if (last < first || last - first >= 20000) return BadRequest(response, "from..to must hold 1 to 20000 periods");
+      std::string text;
+      for (int64_t period = first; period <= last; ++period) {
+        const Draw draw = draws.At(period);
+        text += std::to_string(period);
+        for (int p = 0; p < 10; ++p) text += (p == 0 ? " " : ",") + std::to_string(draw.numbers[p]);
+        text += "\n";
+      }
+      response.set_content(text, kText);
+    });
   }
 
   static void BadRequest(httplib::Response& response, const std::string& reason) {
@@ -170,7 +196,8 @@ struct SimServer::Impl {
     char speed[32];
     std::snprintf(speed, sizeof speed, "%g", clock.Speed());
     return "{\"time\":\"" + DateTimeText(clock.Now()) + "\",\"speed\":" + speed + ",\"newestPeriod\":" +
-           std::to_string(Newest()) + ",\"seed\":" + std::to_string(options.seed) + ",\"failures\":{" + failing + "}}\n";
+           std::to_string(Newest()) + ",\"seed\":" + std::to_string(options.seed) +
+           ",\"hangLimitMs\":" + std::to_string(hangLimitMs.load()) + ",\"failures\":{" + failing + "}}\n";
   }
 };
 

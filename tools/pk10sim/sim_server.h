@@ -13,7 +13,9 @@
 //   "/control/clock?time=YYYY-MM-DD HH:MM:SS&speed=F"  either part may be left out
 //   "/control/fail?path=P&mode=M"  M: none|refuse|hang|error500|truncate|garbage|huge|skip
 //   "/control/fail?mode=none"      clears every switch
-//   "/control/status"              clock, speed, newest period and switches as JSON
+//   "/control/status"              clock, speed, newest period, hang limit and switches as JSON
+//   "/control/hang?ms=N"           a hanging answer lasts N real milliseconds
+//   "/control/draws?from=P&to=Q"   the draw stream, one "PERIOD N1,...,N10" line per period
 #include <chrono>
 #include <cstdint>
 #include <memory>
