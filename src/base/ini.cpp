@@ -165,8 +165,13 @@ bool IniFile::Write(std::string_view section, std::string_view key, std::string_
   if (!content && std::filesystem::exists(path_, error)) return false;  // there but unreadable
   Document doc = ParseDocument(content.value_or(""));
   const Location where = Locate(doc, sectionName, keyName);
-  const auto endLastLine = [&doc] {
-    if (!doc.lines.empty() && doc.lines.back().end.empty()) doc.lines.back().end = kNewLine;
+  // A last line that ends in nothing or in a lone CR (which is no line break when read
+  // back) gets a whole one, so that a line added after it stands on its own.
+  const auto endLine = [](Line& line) {
+    if (line.end.find('\n') == std::string::npos) line.end = kNewLine;
+  };
+  const auto endLastLine = [&doc, &endLine] {
+    if (!doc.lines.empty()) endLine(doc.lines.back());
   };
 
   if (where.key != std::string::npos) {
@@ -174,8 +179,7 @@ bool IniFile::Write(std::string_view section, std::string_view key, std::string_
     const std::string existingKey = Trim(std::string_view(line.text).substr(0, line.text.find('=')));
     line.text = existingKey + "=" + std::string(value);
   } else if (where.section != std::string::npos) {
-    Line& last = doc.lines[where.lastContent];
-    if (last.end.empty()) last.end = kNewLine;
+    endLine(doc.lines[where.lastContent]);
     doc.lines.insert(doc.lines.begin() + static_cast<std::ptrdiff_t>(where.lastContent) + 1,
                      Line{keyName + "=" + std::string(value), std::string(kNewLine)});
   } else {
