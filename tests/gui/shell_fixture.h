@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "app/program.h"
+#include "app/start_up.h"
 #include "app/ui/main_window_controls.h"
 #include "app/ui/ui_models.h"
 #include "base/ini.h"
@@ -24,14 +25,16 @@ namespace pk::test {
 
 inline const DateTime kShellSimStart = MakeDateTime(2026, 3, 1, 10, 3, 10);
 
-// The desktop platform with the tray the test chooses, and an end that is only counted
-// (the test's own event loop goes on).
+// The desktop platform with the tray the test chooses, an end that is only counted (the
+// test's own event loop goes on), and only this process running, so that another test
+// program of the same name on the machine is no "second instance".
 class ShellPlatform : public QtPlatform {
  public:
   bool tray = false;
   std::atomic<int> ends{0};
   bool HasSystemTray() override { return tray; }
   void EndProgram() override { ++ends; }
+  std::vector<std::string> ProcessNames() override { return {OwnExecutableName()}; }
 };
 
 class ShellRun {
