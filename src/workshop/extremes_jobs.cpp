@@ -112,6 +112,10 @@ ExtremesOutcome Compute(ExtremesWorkshop& workshop, const std::string& table, st
   LabelModel& status = workshop.window().Get<LabelModel>("透明标签2");
   RecordSet extremes(*workshop.extremes());
   const TableSnapshot snapshot = ReadExtremeTable(extremes, table);
+  // A table the store lacks reads as empty, as before; a store that cannot be read at all
+  // (locked past the wait, damaged) cannot even list its tables.
+  TableSnapshot catalogue;
+  if (snapshot.columns.empty() && !workshop.extremes()->ReadTable("sqlite_master", catalogue)) state.tableUnread = true;
   const ExtremesControl control = ControlFor(state, stop);
   if (IsTrendTable(table)) {
     status.SetText("正在演算" + table.substr(0, table.size() - std::string("走势极限").size()) + "组合");
@@ -175,10 +179,17 @@ void TrimStaging(DrawStore& staging) {
   if (!ok || !staging.Commit()) staging.Rollback();
 }
 
+// A table that could not be read: the staging table stays whole for the next computation.
+constexpr char kExtremesUnread[] = "极限数据库无法读取，开奖数据已保留，请稍后重新演算！";
+
 void Finish(ExtremesWorkshop& workshop) {
   Program& program = workshop.program();
   ShowComputationIdle(workshop.window(), "演算结束！");
   if (workshop.state().nothingToCompute) return;
+  if (workshop.state().tableUnread) {
+    program.platform.ShowMessage(kExtremesUnread, "", MessageButtons::Ok);
+    return;
+  }
   TrimStaging(*workshop.staging());
   if (workshop.window().Get<ButtonModel>("选择框_完成后关机").Checked()) {
     program.platform.ShutDownComputer();

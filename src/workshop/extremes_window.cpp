@@ -153,6 +153,7 @@ void ExtremesWorkshop::StartComputation() {
     for (size_t id = 0; id < tables.size(); ++id) state_.pendingJobs.push_back(static_cast<int>(id));
   }
   state_.nothingToCompute = false;
+  state_.tableUnread = false;
   for (size_t id = 0; id < tables.size(); ++id) {
     Launch([this, id, run, table = tables[id]](std::stop_token stop) {
       RunExtremesJob(*this, static_cast<int>(id), run, table, stop);

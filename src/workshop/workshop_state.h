@@ -24,6 +24,9 @@ struct WorkshopState {
   std::vector<int> pendingJobs;
   // Set when a job found no draws to compute: the later jobs of the same start skip.
   std::atomic<bool> nothingToCompute{false};
+  // Set when a job could not read its extremes table (store locked or damaged): its draws
+  // were never computed, so the finish step keeps the staging table instead of trimming it.
+  std::atomic<bool> tableUnread{false};
   // Counts the starts of computations and of history updates. A job that was stopped puts
   // its controls back to idle only while no later job of its kind has been started.
   std::atomic<uint64_t> computationRun{0};

@@ -167,6 +167,27 @@ TEST_F(StoreFaultsTest, LockedExtremesStoreMarksTheRowAndTheManualUpdateRepairsI
   EXPECT_TRUE(found);
 }
 
+// The extremes store held in an exclusive transaction: the job cannot even read its table.
+// Its draws were never computed, so they stay in the staging table for the next computation.
+TEST_F(StoreFaultsTest, UnreadableExtremesTableKeepsTheStagedDraws) {
+  ASSERT_EQ(workshop->staging()->Execute(ClearDraws()), 1);
+  ASSERT_TRUE(workshop->staging()->Begin());
+  for (int p = 1; p <= 30; ++p) ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(Draw(p))), StatementResult::Succeeded);
+  ASSERT_TRUE(workshop->staging()->Commit());
+  std::unique_ptr<CipherDatabase> other =
+      CipherDatabase::OpenExisting(DataFilePath(home.Path(), kExtremesFileName), kExtremesPassword);
+  ASSERT_TRUE(other && other->HoldsTables());
+  ASSERT_TRUE(other->ExecuteScript("BEGIN EXCLUSIVE;"));
+  workshop->window().Get<ButtonModel>("选择框_九码").SetChecked(true);
+  workshop->window().Get<ButtonModel>("按钮_开始演算").Click();
+  workshop->WaitForJobs();
+  ASSERT_TRUE(other->ExecuteScript("ROLLBACK;"));
+  EXPECT_EQ(StoredPeriods(home.Path()).size(), 30u);
+  EXPECT_TRUE(Shown("极限数据库无法读取，开奖数据已保留，请稍后重新演算！"));
+  EXPECT_FALSE(Shown("演算结束，请查看记录框中是否有未更新的极限请右击手动更新！"));
+  EXPECT_EQ(workshop->window().Get<ButtonModel>("按钮_开始演算").Caption(), "开始演算");
+}
+
 // A staging table that cannot be read (its file damaged after the window opened it): the
 // update neither searches thousands of days nor writes over the file.
 TEST_F(StoreFaultsTest, DamagedStagingFileIsLeftAloneByTheUpdate) {
