@@ -1,6 +1,7 @@
 #include "gui/extremes_window_view.h"
 
 #include <QMenuBar>
+#include <QTableView>
 
 #include "gui/report_list_adapter.h"
 #include "gui/window_view.h"
@@ -51,8 +52,12 @@ LayoutHints ExtremesWindowHints() {
 void ConnectExtremesWindow(WindowView& view) {
   // The window's only menu belongs to the result list.
   view.menuBar()->hide();
-  if (auto* list = view.AdapterAs<ReportListAdapter>(kResultList))
+  if (auto* list = view.AdapterAs<ReportListAdapter>(kResultList)) {
     list->SetContextMenu([&view] { return view.Menu(kResultMenu); });
+    // Every visible column in sight without scrolling sideways.
+    list->view()->setMinimumWidth(list->FullWidth());
+    view.resize(view.sizeHint());
+  }
 }
 
 }  // namespace pk

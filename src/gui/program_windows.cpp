@@ -5,8 +5,10 @@
 #include "gui/extremes_window_view.h"
 #include "gui/gui_shell.h"
 #include "gui/help_window_view.h"
+#include "gui/log_window_view.h"
 #include "gui/settings_window_view.h"
 #include "settings/settings_window.h"
+#include "stats/log_window.h"
 #include "workshop/extremes_window.h"
 
 namespace pk {
@@ -32,6 +34,7 @@ WindowView* Unconnected(GuiShell& shell, const char* window) {
 void ConnectProgramWindows(GuiShell& shell, Program& program) {
   if (WindowView* settings = Unconnected(shell, kSettingsWindow)) ConnectSettingsWindow(*settings, program);
   if (WindowView* help = Unconnected(shell, kHelpWindow)) ConnectHelpWindow(*help, program);
+  if (WindowView* log = Unconnected(shell, kLogWindow)) ConnectLogWindow(*log);
   if (WindowView* extremes = Unconnected(shell, kExtremesWindow)) ConnectExtremesWindow(*extremes);
 }
 

@@ -8,6 +8,8 @@ ProgressBarAdapter::ProgressBarAdapter(ProgressBarModel& bar) : ControlAdapter(b
   bar_ = new QProgressBar;
   bar_->setObjectName(ToQString(bar.Name()));
   bar_->setRange(0, 100);
+  // The windows show the percentage in a label of their own where they want one.
+  bar_->setTextVisible(false);
   SetWidget(bar_);
 }
 
