@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "app/ui/ui_models.h"
+#include "app/version.h"
 
 namespace pk {
 
@@ -17,7 +18,7 @@ UiWindow& CreateAboutWindow(UiRegistry& registry) {
   window.Model().SetWidth(300);
   window.Model().SetHeight(170);
   window.Add<LabelModel>("标签_名称", "岚驰PK10演算工具", "about");
-  window.Add<LabelModel>(kVersionLabel, kVersionPrefix, "about");
+  window.Add<LabelModel>(kVersionLabel, kVersionPrefix + ProgramVersionText(), "about");
   window.Add<LabelModel>("标签_说明", "PK10开奖数据的获取、遗漏统计、极限预警与计划演算工具。", "about");
   window.Add<ButtonModel>(kAboutCloseButton, ControlKind::Button, "确定", "about");
   return window;

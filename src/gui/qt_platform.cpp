@@ -201,7 +201,12 @@ std::vector<std::string> ProcessNamesUnder(const std::string& proc_folder) {
   return names;
 }
 
-std::vector<std::string> QtPlatform::ProcessNames() { return ProcessNamesUnder("/proc"); }
+// An unattended run (a screenshot) is a tool run beside the user's program, not a second
+// copy of it: it never counts as one, and never refuses because one runs.
+std::vector<std::string> QtPlatform::ProcessNames() {
+  if (unattended_) return {};
+  return ProcessNamesUnder("/proc");
+}
 
 bool QtPlatform::HasSystemTray() {
   if (QThread::currentThread() == gui_context_->thread()) has_tray_ = QSystemTrayIcon::isSystemTrayAvailable();
