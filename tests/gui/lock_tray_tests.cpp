@@ -16,18 +16,6 @@
 
 namespace pk {
 
-namespace {
-
-void Choose(WindowView* view, const char* menu, const char* item) {
-  QMenu* found = view->Menu(menu);
-  QVERIFY(found);
-  for (QAction* action : found->actions())
-    if (action->text() == QString::fromUtf8(item)) return action->trigger();
-  QFAIL(item);
-}
-
-}  // namespace
-
 class LockTrayTests : public QObject {
   Q_OBJECT
 
@@ -61,7 +49,7 @@ class LockTrayTests : public QObject {
     test::ShellRun run(true);
     WindowView* main = run.View(kMainWindow);
     QVERIFY(run.Settle());
-    Choose(main, "文件", "锁定");
+    test::Choose(main, "文件", "锁定");
     QVERIFY(run.Settle());
     WindowView* lock = run.View(kLockWindow);
     QVERIFY(lock->isVisible());
@@ -107,7 +95,7 @@ class LockTrayTests : public QObject {
 
     // The tray menu's "锁定" opens the unlock dialog: the small layout, the confirmation
     // row out of sight below it.
-    Choose(main, "文件", "锁定");
+    test::Choose(main, "文件", "锁定");
     QVERIFY(run.Settle());
     QVERIFY(lock->isVisible());
     QCOMPARE(lock->windowTitle(), QStringLiteral("解锁"));
@@ -134,7 +122,7 @@ class LockTrayTests : public QObject {
     QVERIFY(main->isVisible());
 
     // The password is kept: "锁定" locks at once.
-    Choose(main, "文件", "锁定");
+    test::Choose(main, "文件", "锁定");
     QVERIFY(run.Settle());
     QCOMPARE(run.program().app.Locked.load(), 1);
     QVERIFY(!main->isVisible());
@@ -145,7 +133,7 @@ class LockTrayTests : public QObject {
     test::ShellRun run(false);
     QVERIFY(run.Settle());
     run.program().app.LockPassword = "x";
-    Choose(run.View(kMainWindow), "文件", "锁定");
+    test::Choose(run.View(kMainWindow), "文件", "锁定");
     QVERIFY(run.Settle());
     WindowView* lock = run.View(kLockWindow);
     QVERIFY(lock->isVisible());

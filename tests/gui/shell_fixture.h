@@ -3,6 +3,7 @@
 // every web source pointing at an in-process simulator whose clock stands still at
 // 10:03:10 operator time until a test moves it.
 #include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -78,5 +79,14 @@ class ShellRun {
   ShellPlatform platform;
   std::unique_ptr<DesktopProgram> desktop;
 };
+
+// Chooses a menu item through the window's real menu, as the user does.
+inline void Choose(WindowView* view, const char* menu, const char* item) {
+  QMenu* found = view->Menu(menu);
+  QVERIFY(found);
+  for (QAction* action : found->actions())
+    if (action->text() == QString::fromUtf8(item)) return action->trigger();
+  QFAIL(item);
+}
 
 }  // namespace pk::test

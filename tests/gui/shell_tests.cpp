@@ -22,14 +22,6 @@ namespace pk {
 
 namespace {
 
-void Choose(WindowView* view, const char* menu, const char* item) {
-  QMenu* found = view->Menu(menu);
-  QVERIFY(found);
-  for (QAction* action : found->actions())
-    if (action->text() == QString::fromUtf8(item)) return action->trigger();
-  QFAIL(item);
-}
-
 int Lines(QPlainTextEdit* box) { return box->toPlainText().count(QChar('\n')); }
 
 }  // namespace
@@ -121,12 +113,12 @@ class ShellTests : public QObject {
     WindowView* main = run.View(kMainWindow);
     QVERIFY(run.Settle());
     run.platform.QueueAnswer(MessageAnswer::No);
-    Choose(main, "文件", "退出");
+    test::Choose(main, "文件", "退出");
     QCOMPARE(run.platform.ends.load(), 0);
     QVERIFY(run.Main().Get<TrayIconModel>(kTrayIcon).Present());
 
     run.platform.QueueAnswer(MessageAnswer::Yes);
-    Choose(main, "文件", "退出");
+    test::Choose(main, "文件", "退出");
     QCOMPARE(run.platform.ends.load(), 1);
     QVERIFY(!run.Main().Get<TrayIconModel>(kTrayIcon).Present());
     const auto asked = run.platform.Asked();
@@ -138,7 +130,7 @@ class ShellTests : public QObject {
   void aboutWindowIsModalWithTheProgramIcon() {
     test::ShellRun run;
     QVERIFY(run.Settle());
-    Choose(run.View(kMainWindow), "帮助", "关于软件");
+    test::Choose(run.View(kMainWindow), "帮助", "关于软件");
     QVERIFY(run.Settle());
     WindowView* about = run.View(kAboutWindow);
     QVERIFY(about->isVisible());
