@@ -2,13 +2,12 @@
 // The main window's own behaviour: the tip line, the flashing tray icon, the tray clicks,
 // closing and minimising to the tray (or, on a desktop without a tray, to the task bar),
 // the exit confirmation and the about window.
+#include "app/ui/main_window_controls.h"  // kTrayIcon, kTipTimer, kTrayFlashTimer
+
 namespace pk {
 
 struct Program;
 
-inline constexpr const char* kTrayIcon = "托盘图标";
-inline constexpr const char* kTipTimer = "时钟_温馨提示";
-inline constexpr const char* kTrayFlashTimer = "时钟_托盘图标闪动";
 inline constexpr const char* kExitQuestion = "是否退出程序？";
 inline constexpr const char* kExitTitle = "退出";
 

@@ -27,9 +27,6 @@ namespace pk {
 
 namespace {
 
-constexpr const char* kLastUpdateSection = "Date";
-constexpr const char* kLastUpdateKey = "Last_Update";
-
 // The name of the system this program runs on. Only Windows has a version number the
 // names are made for; every other system is "？".
 std::string CurrentOsName() {
@@ -54,7 +51,7 @@ void CreateLogFolder(const std::string& home) {
 void OpenExtremesStore(Program& program) {
   if (!program.home.empty()) {
     const IniFile ini(SettingsFilePath(program.home));
-    if (auto stamp = ParseDateTimeText(ini.Read(kLastUpdateSection, kLastUpdateKey))) program.app.LastUpdate = *stamp;
+    if (auto stamp = StoredLastUpdate(ini)) program.app.LastUpdate = *stamp;
     PrepareDatabaseFile(program.home, program.app.BuiltInDataStamp, ini, program.platform);
     program.store = DrawStore::OpenExtremes(program.home, &program.statements());
   }

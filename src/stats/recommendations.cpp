@@ -63,10 +63,10 @@ void ShowRecommendations(Program& program) {
   program.app.AlertText = alert;
 
   UiWindow& main = program.ui().Window(kMainWindow);
-  TimerModel& flashing = main.Get<TimerModel>("时钟_托盘图标闪动");
+  TimerModel& flashing = main.Get<TimerModel>(kTrayFlashTimer);
   if (rows.size() < 2) {
     flashing.SetPeriod(0);
-    main.Get<TrayIconModel>("托盘图标").SetIcon(kProgramIcon);
+    main.Get<TrayIconModel>(kTrayIcon).SetIcon(kProgramIcon);
   } else {
     flashing.SetPeriod(kTrayFlashPeriodMs);
   }

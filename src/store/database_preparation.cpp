@@ -45,6 +45,8 @@ bool WriteBytes(const std::string& path, std::span<const unsigned char> bytes) {
 
 DateTime BuiltInDataStamp() { return MakeDateTime(2015, 4, 5, 16, 24, 11); }
 
+std::optional<DateTime> StoredLastUpdate(const IniFile& ini) { return ParseDateTimeText(ini.Read(kIniSection, kIniKey)); }
+
 PreparationResult PrepareDatabaseFile(const std::string& home, DateTime builtInStamp, const IniFile& ini,
                                       Platform& platform) {
   return PrepareDatabaseFile(home, builtInStamp, ini, platform, EmbeddedExtremesArchive());
@@ -56,7 +58,7 @@ PreparationResult PrepareDatabaseFile(const std::string& home, DateTime builtInS
   std::error_code error;
   if (std::filesystem::exists(storePath, error)) {
     // A missing or unreadable stamp counts as the earliest time: the carried copy is newer.
-    const std::optional<DateTime> lastUpdate = ParseDateTimeText(ini.Read(kIniSection, kIniKey));
+    const std::optional<DateTime> lastUpdate = StoredLastUpdate(ini);
     const bool carriedIsNewer = !lastUpdate || builtInStamp.seconds - lastUpdate->seconds > 0;
     if (!carriedIsNewer) return PreparationResult::KeptExisting;
     std::filesystem::remove(storePath, error);

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up's preparation of the extremes store: the copy carried inside the program
 // replaces date.dat in the data folder when it is newer than the one in place.
+#include <optional>
 #include <span>
 #include <string>
 
@@ -13,6 +14,9 @@ class Platform;
 
 // The stamp of the carried copy: 2015-04-05 16:24:11.
 DateTime BuiltInDataStamp();
+
+// The stamp of the date.dat in place, from UserDestop.ini; nullopt when missing or unreadable.
+std::optional<DateTime> StoredLastUpdate(const IniFile& ini);
 
 enum class PreparationResult {
   KeptExisting,    // date.dat in place is as new as the carried copy or newer

@@ -262,10 +262,10 @@ void AddTrendPage(UiWindow& window) {
 void AddWindowParts(UiWindow& window) {
   window.Add<StatusBarModel>("状态条1", 2, "bottom/status");
   window.Add<FrameModel>("外形框2", "right/partners");
-  window.Add<TimerModel>("时钟_温馨提示");
+  window.Add<TimerModel>(kTipTimer);
   window.Add<TimerModel>("时钟_倒计时");
-  window.Add<TimerModel>("时钟_托盘图标闪动");
-  window.Add<TrayIconModel>("托盘图标", "文件");
+  window.Add<TimerModel>(kTrayFlashTimer);
+  window.Add<TrayIconModel>(kTrayIcon, "文件");
   window.Add<BalloonModel>("气球提示框1");
   window.Add<TooltipModel>("提示框1");
 }

@@ -20,6 +20,10 @@ namespace pk {
 inline constexpr const char* kMainWindow = "MainWindow";
 // The title before the program version is appended at start-up.
 inline constexpr const char* kMainWindowTitle = "『岚驰』PK10演算工具 V";
+// Controls that both the window's building and its behaviour name.
+inline constexpr const char* kTrayIcon = "托盘图标";
+inline constexpr const char* kTipTimer = "时钟_温馨提示";
+inline constexpr const char* kTrayFlashTimer = "时钟_托盘图标闪动";
 
 // Main window width with the partner-link column shown and hidden.
 constexpr int kMainWidthWithPartners = 789;
