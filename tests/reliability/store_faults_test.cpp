@@ -27,6 +27,7 @@
 #include "store/store_files.h"
 #include "support/temp_home.h"
 #include "workshop/extremes_window.h"
+#include "support/staged_periods.h"
 
 namespace pk {
 namespace {
@@ -36,15 +37,6 @@ namespace fs = std::filesystem;
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::vector<int64_t> StoredPeriods(const std::string& home) {
-  DrawStore store(DataFilePath(home, kStagingFileName), kStagingPassword);
-  TableSnapshot rows;
-  EXPECT_TRUE(store.ReadTable("PK10date", rows));
-  std::vector<int64_t> periods;
-  for (size_t r = 0; r < rows.RowCount(); ++r) periods.push_back(static_cast<int64_t>(TextToNumber(rows.Text(r, "期号"))));
-  return periods;
 }
 
 std::vector<std::string> Draw(int64_t period) {
@@ -87,6 +79,13 @@ struct StoreFaultsTest : test::SimFixture {
     ASSERT_EQ(workshop->staging()->Execute(ClearDraws()), 1);
     ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(Draw(period))), StatementResult::Succeeded);
   }
+  // Periods first..last into the staging table, in one transaction.
+  void StageDraws(int first, int last) {
+    ASSERT_TRUE(workshop->staging()->Begin());
+    for (int p = first; p <= last; ++p)
+      ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(Draw(p))), StatementResult::Succeeded);
+    ASSERT_TRUE(workshop->staging()->Commit());
+  }
   void Update() {
     workshop->window().Get<ButtonModel>("按钮_演算极限更新").Click();
     workshop->WaitForJobs();
@@ -114,9 +113,9 @@ TEST_F(StoreFaultsTest, LockedStagingStoreLosesNothingAndTheNextUpdateCatchesUp)
     EXPECT_TRUE(Shown("开奖数据无法写入数据库，请稍后重新更新！"));
     ASSERT_TRUE(other->ExecuteScript("ROLLBACK;"));
   }
-  EXPECT_EQ(StoredPeriods(home.Path()), std::vector<int64_t>{last});
+  EXPECT_EQ(test::StagedPeriods(home.Path()), std::vector<int64_t>{last});
   Update();
-  const std::vector<int64_t> periods = StoredPeriods(home.Path());
+  const std::vector<int64_t> periods = test::StagedPeriods(home.Path());
   ASSERT_EQ(periods.size(), 31u);
   for (size_t i = 0; i < periods.size(); ++i) EXPECT_EQ(periods[i], last + static_cast<int64_t>(i));
   EXPECT_EQ(workshop->window().Get<LabelModel>("透明标签_更新").Text(), "已获取完毕！");
@@ -128,11 +127,9 @@ TEST_F(StoreFaultsTest, LockedExtremesStoreMarksTheRowAndTheManualUpdateRepairsI
   // One draw won by car 2, then 400 won by car 1: the nine-code combination without car 1
   // stays out for 400 draws, more than any delivered extreme.
   ASSERT_EQ(workshop->staging()->Execute(ClearDraws()), 1);
-  ASSERT_TRUE(workshop->staging()->Begin());
   ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(std::vector<std::string>{"1", "02", "01", "03", "04", "05", "06", "07", "08", "09", "10"})),
             StatementResult::Succeeded);
-  for (int p = 2; p <= 401; ++p) ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(Draw(p))), StatementResult::Succeeded);
-  ASSERT_TRUE(workshop->staging()->Commit());
+  StageDraws(2, 401);
 
   // Another writer holds the extremes store: reading goes on, writing waits and fails.
   std::unique_ptr<CipherDatabase> other =
@@ -171,9 +168,7 @@ TEST_F(StoreFaultsTest, LockedExtremesStoreMarksTheRowAndTheManualUpdateRepairsI
 // Its draws were never computed, so they stay in the staging table for the next computation.
 TEST_F(StoreFaultsTest, UnreadableExtremesTableKeepsTheStagedDraws) {
   ASSERT_EQ(workshop->staging()->Execute(ClearDraws()), 1);
-  ASSERT_TRUE(workshop->staging()->Begin());
-  for (int p = 1; p <= 30; ++p) ASSERT_EQ(workshop->staging()->Run(InsertFetchedDraw(Draw(p))), StatementResult::Succeeded);
-  ASSERT_TRUE(workshop->staging()->Commit());
+  StageDraws(1, 30);
   std::unique_ptr<CipherDatabase> other =
       CipherDatabase::OpenExisting(DataFilePath(home.Path(), kExtremesFileName), kExtremesPassword);
   ASSERT_TRUE(other && other->HoldsTables());
@@ -182,7 +177,7 @@ TEST_F(StoreFaultsTest, UnreadableExtremesTableKeepsTheStagedDraws) {
   workshop->window().Get<ButtonModel>("按钮_开始演算").Click();
   workshop->WaitForJobs();
   ASSERT_TRUE(other->ExecuteScript("ROLLBACK;"));
-  EXPECT_EQ(StoredPeriods(home.Path()).size(), 30u);
+  EXPECT_EQ(test::StagedPeriods(home.Path()).size(), 30u);
   EXPECT_TRUE(Shown("极限数据库无法读取，开奖数据已保留，请稍后重新演算！"));
   EXPECT_FALSE(Shown("演算结束，请查看记录框中是否有未更新的极限请右击手动更新！"));
   EXPECT_EQ(workshop->window().Get<ButtonModel>("按钮_开始演算").Caption(), "开始演算");
@@ -247,7 +242,7 @@ TEST(DiskFullTest, StagingInsertsFailWholeAndTheFileStaysReadable) {
   test::TempHome home;
   ASSERT_TRUE(EnsureStagingFile(home.Path()));
   const std::string path = DataFilePath(home.Path(), kStagingFileName);
-  const std::vector<int64_t> before = StoredPeriods(home.Path());
+  const std::vector<int64_t> before = test::StagedPeriods(home.Path());
   ASSERT_EQ(before.size(), 9u);
 
   const int status = WithFullDisk(fs::file_size(path) + 4096, [&] {
@@ -261,7 +256,7 @@ TEST(DiskFullTest, StagingInsertsFailWholeAndTheFileStaysReadable) {
     return !committed;  // the full disk must not let the commit claim success
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(StoredPeriods(home.Path()), before);
+  EXPECT_EQ(test::StagedPeriods(home.Path()), before);
   DrawStore reopened(path, kStagingPassword);
   EXPECT_TRUE(reopened.IsReadable());
   EXPECT_EQ(reopened.Run(InsertFetchedDraw(Draw(472547))), StatementResult::Succeeded);

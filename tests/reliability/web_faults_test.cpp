@@ -15,6 +15,7 @@
 #include "store/statements.h"
 #include "store/store_files.h"
 #include "workshop/extremes_window.h"
+#include "support/staged_periods.h"
 
 namespace pk {
 namespace {
@@ -156,15 +157,7 @@ struct HistoryUpdateFaultsTest : WebFaultsTest {
                                                           "07", "08", "09", "10"})),
               StatementResult::Succeeded);
   }
-  std::vector<int64_t> StoredPeriods() {
-    DrawStore store(DataFilePath(home.Path(), kStagingFileName), kStagingPassword);
-    TableSnapshot rows;
-    EXPECT_TRUE(store.ReadTable("PK10date", rows));
-    std::vector<int64_t> periods;
-    for (size_t r = 0; r < rows.RowCount(); ++r)
-      periods.push_back(static_cast<int64_t>(TextToNumber(rows.Text(r, "期号"))));
-    return periods;
-  }
+  std::vector<int64_t> StoredPeriods() { return test::StagedPeriods(home.Path()); }
   void Update() {
     workshop->window().Get<ButtonModel>("按钮_演算极限更新").Click();
     workshop->WaitForJobs();
